@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds QX Ardentis with its tests and runs them all.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake --preset testing >/dev/null
+cmake --build --preset testing -j"$(nproc)"
+ctest --preset testing -j"$(nproc)"
