@@ -1,0 +1,198 @@
+// The update reminder: when it asks, what it stores, and how it survives a
+// damaged or unwritable settings store.
+#include "TestSupport.h"
+
+#include "app/SettingsCodec.h"
+#include "app/UpdateReminder.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <random>
+
+namespace {
+
+const QString question = QStringLiteral(
+    "There maybe an update to this software available\rDo you want to check for an update?");
+constexpr int YesNoInfo = platform::vbYesNo + platform::vbInformation;
+
+class Reminder : public WidgetTest {
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        setToday(QDate(2026, 6, 15));
+    }
+    void setToday(QDate date)
+    {
+        today = date;
+        platform::setToday([this] { return today; });
+    }
+    QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
+    QString key() const { return QStringLiteral("Settings/") + settingscodec::Encode(QStringLiteral("Duration")); }
+
+    void launch()
+    {
+        QSettings store(file(), QSettings::IniFormat);
+        modHelp::CheckUpdateReminder(store);
+    }
+    void storeRaw(const QString& raw)
+    {
+        QSettings store(file(), QSettings::IniFormat);
+        store.setValue(key(), raw);
+    }
+    void storeDate(QDate date) { storeRaw(settingscodec::Encode(date.toString(Qt::ISODate))); }
+    QString storedRaw() const
+    {
+        QSettings store(file(), QSettings::IniFormat);
+        return store.value(key()).toString();
+    }
+    QDate stored() const
+    {
+        const auto decoded = settingscodec::Decode(storedRaw());
+        return decoded ? QDate::fromString(*decoded, Qt::ISODate) : QDate();
+    }
+
+    QDate today;
+    QTemporaryDir folder;
+};
+
+}  // namespace
+
+TEST(SettingsCodec, roundTripsAnyTextKeepsEmptyEmptyAndUsesNoCapitals)
+{
+    EXPECT_EQ(settingscodec::Encode(QString()), QString());
+    EXPECT_EQ(settingscodec::Decode(QString()), QString());
+    for (const QString& text : {QStringLiteral("Duration"), QStringLiteral("2026-12-07"), QStringLiteral("a"),
+                                QStringLiteral("\u00e9\u674e\U0001F600"), QString(300, u'x')}) {
+        const QString encoded = settingscodec::Encode(text);
+        EXPECT_NE(encoded, text);
+        EXPECT_FALSE(encoded.contains(text));
+        EXPECT_EQ(encoded, encoded.toLower());
+        EXPECT_EQ(settingscodec::Decode(encoded), text);
+        EXPECT_EQ(settingscodec::Decode(encoded.toUpper()), text);  // keys read back in other case
+    }
+    EXPECT_NE(settingscodec::Encode(QStringLiteral("Duration")), settingscodec::Encode(QStringLiteral("duration")));
+    for (const QString& junk : {QStringLiteral("abc"), QStringLiteral("zz"), QStringLiteral("12/07/26"),
+                                QStringLiteral("\u00e9\u00e9")})
+        EXPECT_FALSE(settingscodec::Decode(junk).has_value()) << junk.toStdString();
+}
+
+TEST_F(Reminder, theFirstLaunchRecordsTodayInAFormNoLocaleCanMisreadAndAsksNothing)
+{
+    launch();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(stored(), today);
+    EXPECT_EQ(settingscodec::Decode(storedRaw()), QStringLiteral("2026-06-15"));
+    // Neither the key nor the date is stored as plain text.
+    QFile raw(file());
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    const QByteArray content = raw.readAll();
+    EXPECT_TRUE(content.contains("[Settings]"));
+    EXPECT_FALSE(content.contains("Duration"));
+    EXPECT_FALSE(content.contains("2026"));
+}
+
+TEST_F(Reminder, asksOnlyWhenTheRecordedDateIsMoreThanFourteenDaysAway)
+{
+    const std::pair<int, bool> cases[] = {{-14, false}, {-15, true}, {14, false}, {15, true}, {0, false},
+                                          {-400, true}, {1, false}};
+    for (const auto& [offset, asks] : cases) {
+        messages.shown.clear();
+        const QDate recorded = today.addDays(offset);
+        storeDate(recorded);
+        launch();
+        if (asks) {
+            EXPECT_EQ(messages.shown, QList<ShownMessage>({{question, YesNoInfo}})) << offset;
+            EXPECT_EQ(stored(), today) << offset;
+        } else {
+            EXPECT_TRUE(messages.shown.isEmpty()) << offset;
+            EXPECT_EQ(stored(), recorded) << offset;
+        }
+        EXPECT_TRUE(pages.addresses.isEmpty());
+    }
+}
+
+TEST_F(Reminder, yesRecordsTodayThenOpensTheDownloadPageAndNoOnlyRecords)
+{
+    storeDate(today.addDays(-15));
+    messages.answers = {platform::vbYes};
+    launch();
+    EXPECT_EQ(pages.addresses, QStringList{page("download-web-page")});
+    EXPECT_EQ(stored(), today);
+
+    pages.addresses.clear();
+    setToday(today.addDays(15));
+    messages.answers = {platform::vbNo};
+    launch();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(pages.addresses.isEmpty());
+    EXPECT_EQ(stored(), today);
+
+    // No brings it back no sooner than the fifteenth day.
+    setToday(today.addDays(14));
+    launch();
+    EXPECT_EQ(messages.shown.size(), 2);
+    setToday(today.addDays(1));
+    launch();
+    EXPECT_EQ(messages.shown.size(), 3);
+}
+
+TEST_F(Reminder, severalLaunchesOnTheDayOfAReminderAskOnlyOnce)
+{
+    storeDate(today.addDays(-30));
+    for (int i = 0; i < 4; ++i)
+        launch();
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST_F(Reminder, aDamagedValueIsTreatedAsAbsentSoTheReminderIsNeverSilenced)
+{
+    for (const QString& damaged : {QStringLiteral("not hex at all"), QStringLiteral("abc"),
+                                   settingscodec::Encode(QStringLiteral("12/07/26")),
+                                   settingscodec::Encode(QStringLiteral("2026-02-30")),
+                                   settingscodec::Encode(QStringLiteral("yesterday"))}) {
+        messages.shown.clear();
+        storeRaw(damaged);
+        launch();
+        EXPECT_TRUE(messages.shown.isEmpty());
+        EXPECT_EQ(stored(), today) << damaged.toStdString();
+    }
+    // And fifteen days on, it asks again.
+    setToday(today.addDays(15));
+    launch();
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
+{
+    // A file where the settings folder should be: nothing can be written.
+    QFile blocker(folder.filePath(QStringLiteral("blocked")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    {
+        QSettings store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")), QSettings::IniFormat);
+        modHelp::CheckUpdateReminder(store);
+        EXPECT_NE(store.status(), QSettings::NoError);
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // A settings file of random bytes: the start goes on, and a later start works.
+    std::mt19937 random(7);
+    QByteArray bytes(4096, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    QFile garbage(file());
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(bytes);
+    garbage.close();
+    launch();
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    QFile::remove(file());
+    launch();
+    EXPECT_EQ(stored(), today);
+}
