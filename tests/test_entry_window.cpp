@@ -27,11 +27,7 @@ constexpr int Info = platform::vbOKOnly + platform::vbInformation;
 
 frmMain* shownMain()
 {
-    frmMain* main = Forms::Main();
-    main->show();
-    main->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(main));
-    return main;
+    return shownActive(Forms::Main());
 }
 
 void choose(frmMain* main, int day, const char* month, int year)
@@ -280,8 +276,7 @@ TEST_F(EntryWindow, resultWindowStartsOnExitAndEnterLeavesIt)
     main->cmdNext_Click();
     frmDisplay* display = Forms::LoadedDisplay();
     ASSERT_NE(display, nullptr);
-    display->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(display));
+    showActive(display);
     EXPECT_EQ(QApplication::focusWidget(), display->cmdExit);
     EXPECT_EQ(display->Label2->text(), QStringLiteral("Pallas is known as  Warrior Asteroid"));
     EXPECT_EQ(display->Label12->text(), QStringLiteral("Pallas in your Chart is Placed in"));

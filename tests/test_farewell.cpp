@@ -25,11 +25,7 @@ class Farewell : public WidgetTest {};
 
 frmNagScreen2* shownDialog()
 {
-    frmNagScreen2* dialog = Forms::NagScreen2();
-    dialog->show();
-    dialog->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-    return dialog;
+    return shownActive(Forms::NagScreen2());
 }
 
 QList<QWidget*> visibleWindows()

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QTest>
 #include <memory>
 
 FakeMessageBoxes::FakeMessageBoxes()
@@ -61,6 +62,13 @@ ProgramEnd::ProgramEnd()
 ProgramEnd::~ProgramEnd()
 {
     platform::setExitHandler({});
+}
+
+void showActive(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 void settle()

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QWidget>
 #include <deque>
 
 #include <gtest/gtest.h>
@@ -55,6 +56,16 @@ protected:
     OpenedPages pages;
     ProgramEnd end;
 };
+
+// Shows the window and waits until it has the keyboard focus.
+void showActive(QWidget* window);
+
+template <class Window>
+Window* shownActive(Window* window)
+{
+    showActive(window);
+    return window;
+}
 
 // Lets deferred deletions and queued work run.
 void settle();
