@@ -1,0 +1,69 @@
+// The real message box: caption, icon, buttons and the answer it reports.
+#include "platform/MessageBox.h"
+#include "platform/QtMessageBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Seen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Shows the box for real and answers it with `press` once it is up.
+int showAndPress(const QString& text, int style, QMessageBox::StandardButton press, Seen& seen)
+{
+    QTimer::singleShot(0, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        box->button(press)->click();
+    });
+    return platform::ShowQtMessageBox(text, style);
+}
+
+}  // namespace
+
+TEST(RealMessageBox, informationBoxHasTheProgramTitleAndOneOkButton)
+{
+    Seen seen;
+    EXPECT_EQ(showAndPress(QStringLiteral("Please Enter only Letters"), platform::vbOKOnly + platform::vbInformation,
+                           QMessageBox::Ok, seen),
+              platform::vbOK);
+    EXPECT_EQ(seen.title, QStringLiteral("QX Ardentis"));
+    EXPECT_EQ(seen.text, QStringLiteral("Please Enter only Letters"));
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+TEST(RealMessageBox, criticalBoxShowsTheCriticalIcon)
+{
+    Seen seen;
+    showAndPress(QStringLiteral("Please Enter Proper Email Address"), platform::vbOKOnly + platform::vbCritical,
+                 QMessageBox::Ok, seen);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.title, QStringLiteral("QX Ardentis"));
+}
+
+TEST(RealMessageBox, aQuestionShowsYesAndNoOnTwoLinesAndReportsTheAnswer)
+{
+    const QString text = QStringLiteral("There maybe an update to this software available\r"
+                                        "Do you want to check for an update?");
+    Seen seen;
+    EXPECT_EQ(showAndPress(text, platform::vbYesNo + platform::vbInformation, QMessageBox::Yes, seen),
+              platform::vbYes);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.text, QStringLiteral("There maybe an update to this software available\n"
+                                        "Do you want to check for an update?"));
+    EXPECT_EQ(showAndPress(text, platform::vbYesNo + platform::vbInformation, QMessageBox::No, seen),
+              platform::vbNo);
+}
