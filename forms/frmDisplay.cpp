@@ -77,9 +77,10 @@ frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent)
     lblSignDesc->setMinimumHeight(lblSignDesc->fontMetrics().lineSpacing() * 5);
     for (QLabel* label : {Label2, Label12, lblWarriorSign, lblSignDesc})
         result->addWidget(label);
-    // A screen reader reads the sign and its reading under these names.
-    lblWarriorSign->setAccessibleName(QStringLiteral("Warrior sign"));
-    lblSignDesc->setAccessibleName(QStringLiteral("Reading"));
+    // A screen reader reads out the sign and its reading themselves (a name
+    // would hide them) and says what they are from these descriptions.
+    lblWarriorSign->setAccessibleDescription(QStringLiteral("Warrior sign"));
+    lblSignDesc->setAccessibleDescription(QStringLiteral("Reading"));
     column->addWidget(fraWarriorSign);
 
     auto* buttons = new QHBoxLayout;

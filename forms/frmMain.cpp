@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -112,6 +113,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     cboDate = makeList("cboDate", QStringLiteral("Date of birth: day"), Picture1);
     cboMonth = makeList("cboMonth", QStringLiteral("Date of birth: month"), Picture1);
     cboYear = makeList("cboYear", QStringLiteral("Date of birth: year"), Picture1);
+    // Tied to their captions, which is how a reader on Linux names a list.
+    Label5->setBuddy(cboDate);
+    Label7->setBuddy(cboMonth);
+    Label6->setBuddy(cboYear);
 
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(txtName, 0, 1, 1, 3);
@@ -222,6 +227,9 @@ void frmMain::txtName_KeyPress(int& keyAscii)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtName && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+        return true;  // no pasting of the selection round the letter filter
     if (watched != txtName || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

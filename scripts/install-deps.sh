@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils fonts-dejavu-core
+  dpkg-dev file desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

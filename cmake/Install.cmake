@@ -1,0 +1,52 @@
+# Where QX Ardentis goes when installed, how it is packaged for Debian, and
+# the Windows resources of its executable.
+
+# One identifier names the menu entry, the icon and the software-centre entry,
+# so the desktop can tie them together.
+set(ARDENTIS_APP_ID "com.zentrova.Ardentis")
+set(ARDENTIS_PACKAGE_MAINTAINER "Zentrova" CACHE STRING "Maintainer field of the Debian package")
+
+install(TARGETS ardentis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES resources/${ARDENTIS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+configure_file(resources/${ARDENTIS_APP_ID}.metainfo.xml.in
+               ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The SVG is the source; the PNGs were rendered from it for desktops that
+# want bitmaps at the usual sizes.
+set(ARDENTIS_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES resources/ardentis.svg DESTINATION ${ARDENTIS_ICON_DIR}/scalable/apps
+        RENAME ${ARDENTIS_APP_ID}.svg)
+foreach(size IN ITEMS 16 32 48 64 128 256)
+  install(FILES resources/ardentis-${size}.png DESTINATION ${ARDENTIS_ICON_DIR}/${size}x${size}/apps
+          RENAME ${ARDENTIS_APP_ID}.png)
+endforeach()
+
+# Windows: the icon shown by Explorer and the task bar, and the version
+# the file's properties show.
+if(WIN32)
+  target_sources(ardentis PRIVATE resources/ardentis.rc)
+endif()
+
+# cpack -G DEB: Depends comes from dpkg-shlibdeps (the Qt, C and C++ runtime
+# packages the executable links against), plus the platform plugins, without
+# which Qt opens no window at all and which Debian only recommends.
+set(CPACK_PACKAGE_NAME "ardentis")
+set(CPACK_PACKAGE_VENDOR "Zentrova")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "QX Ardentis tells you your warrior sign: the sign of the zodiac in which the asteroid Pallas stood on the day you were born, with a short reading of how you solve problems and react in adverse situations.")
+set(CPACK_PACKAGE_CONTACT "${ARDENTIS_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "QX Ardentis")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${ARDENTIS_SITE_HOST}/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+include(CPack)

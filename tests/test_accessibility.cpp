@@ -1,0 +1,303 @@
+// What a screen-reader user and a keyboard user meet: every control a user
+// can act on tells the reader what it is, the result labels read out the
+// result, and every menu opens from its access key.
+#include "TestSupport.h"
+
+#include "forms/Forms.h"
+#include "forms/LinkLabel.h"
+#include "forms/frmAbout.h"
+#include "forms/frmDisplay.h"
+#include "forms/frmMain.h"
+#include "forms/frmNagScreen2.h"
+#include "platform/MessageBox.h"
+#include "sign/SignReadings.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <ostream>
+
+// Readable failure messages.
+static void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// What a reader announces for a control: the captions tied to it (a frame's
+// title is too vague to count), then its own name. Qt on Linux names a
+// drop-down list after its current choice, which says nothing about what the
+// list is for, so there only a tied caption counts.
+QString spokenName(QAccessibleInterface* control)
+{
+    QStringList parts;
+    for (const auto& [label, relation] : control->relations(QAccessible::Label)) {
+        if (label && qobject_cast<const QLabel*>(label->object()))
+            parts.append(label->text(QAccessible::Name).trimmed());
+    }
+    const QString own = control->text(QAccessible::Name).trimmed();
+    if (control->role() != QAccessible::ComboBox || own != control->text(QAccessible::Value).trimmed())
+        parts.append(own);
+    parts.removeAll(QString());
+    parts.removeDuplicates();
+    return parts.join(u' ');
+}
+
+QString spokenName(QWidget* widget)
+{
+    return spokenName(QAccessible::queryAccessibleInterface(widget));
+}
+
+// Takes focus, is clicked like a link, or offers a press (a button or a menu item).
+bool actedOn(QAccessibleInterface* node)
+{
+    if (node->state().focusable || qobject_cast<const LinkLabel*>(node->object()))
+        return true;
+    const QAccessibleActionInterface* actions = node->actionInterface();
+    return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+}
+
+QString identify(QAccessibleInterface* node)
+{
+    const QString name = node->object() ? node->object()->objectName() : QString();
+    return name.isEmpty() ? QStringLiteral("unnamed object of role %1").arg(int(node->role())) : name;
+}
+
+struct Reading {
+    QStringList named;    // object names of the controls a reader can name
+    QStringList unnamed;  // and of those it cannot
+};
+
+void walk(QAccessibleInterface* node, Reading& reading, int depth)
+{
+    ASSERT_NE(node, nullptr);
+    ASSERT_LT(depth, 40) << "the accessibility tree loops";
+    // A closed menu still opens from the keyboard, so its items count. Other
+    // hidden parts, such as a drop-down list's closed popup, are read when
+    // they open.
+    const QAccessible::Role role = node->role();
+    if (node->state().invisible && role != QAccessible::PopupMenu && role != QAccessible::MenuItem)
+        return;
+    if (actedOn(node))
+        (spokenName(node).isEmpty() ? reading.unnamed : reading.named).append(identify(node));
+    for (int i = 0; i < node->childCount(); ++i)
+        walk(node->child(i), reading, depth + 1);
+}
+
+Reading readAloud(QWidget* window)
+{
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    Reading reading;
+    walk(QAccessible::queryAccessibleInterface(window), reading, 0);
+    return reading;
+}
+
+void expectEveryControlNamed(QWidget* window, const QStringList& mustBeReached)
+{
+    const Reading reading = readAloud(window);
+    EXPECT_EQ(reading.unnamed, QStringList()) << window->objectName().toStdString();
+    for (const QString& control : mustBeReached)
+        EXPECT_TRUE(reading.named.contains(control)) << control.toStdString() << " not reached";
+}
+
+const QStringList menuItems = {"mnuExit", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout", "mnuDonate",
+                               "mnuMakeMoneyOnline"};
+
+frmDisplay* findSignFor(const char* name, int day, const char* month, int year)
+{
+    frmMain* main = Forms::Main();
+    main->txtName->setText(QLatin1String(name));
+    main->cboDate->setCurrentText(QString::number(day));
+    main->cboMonth->setCurrentText(QLatin1String(month));
+    main->cboYear->setCurrentText(QString::number(year));
+    main->cmdNext->click();
+    return Forms::LoadedDisplay();
+}
+
+class ScreenReader : public WidgetTest {};
+
+}  // namespace
+
+TEST_F(ScreenReader, everyControlOfTheEntryWindowHasAName)
+{
+    expectEveryControlNamed(Forms::Main(), QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
+                                                       "cmdExit", "Label61", "lblFullBrand", "lblCobrand",
+                                                       "mnuFindWarriorSign"} + menuItems);
+}
+
+TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
+{
+    frmMain* main = Forms::Main();
+    main->show();
+    EXPECT_EQ(spokenName(main->txtName), QStringLiteral("Name"));
+    const std::pair<QComboBox*, const char*> lists[] = {
+        {main->cboDate, "Date"}, {main->cboMonth, "Month"}, {main->cboYear, "Year"}};
+    for (const auto& [list, caption] : lists) {
+        const QString before = spokenName(list);
+        EXPECT_TRUE(before.contains(QLatin1String(caption))) << before.toStdString();
+        list->setCurrentIndex(list->count() - 1);
+        EXPECT_TRUE(spokenName(list).contains(QLatin1String(caption))) << caption;
+    }
+}
+
+TEST_F(ScreenReader, everyControlOfTheResultWindowHasANameAndTheResultIsReadOut)
+{
+    frmDisplay* display = findSignFor("ADA", 10, "December", 1985);
+    ASSERT_NE(display, nullptr);
+    expectEveryControlNamed(display, QStringList{"cmdBack", "cmdExit", "Label61", "lblCobrand", "lblFullBrand",
+                                                 "mnuFileBack"} + menuItems);
+
+    // The reader speaks the sign and its reading themselves, and says what they are.
+    const QString sign = display->lblWarriorSign->text();
+    const QString* reading = modPlanetSign::SignReading(sign);
+    ASSERT_NE(reading, nullptr) << sign.toStdString();
+    QAccessibleInterface* signLabel = QAccessible::queryAccessibleInterface(display->lblWarriorSign);
+    QAccessibleInterface* readingLabel = QAccessible::queryAccessibleInterface(display->lblSignDesc);
+    EXPECT_EQ(signLabel->text(QAccessible::Name), sign);
+    EXPECT_EQ(readingLabel->text(QAccessible::Name), *reading);
+    EXPECT_FALSE(signLabel->text(QAccessible::Description).isEmpty());
+    EXPECT_FALSE(readingLabel->text(QAccessible::Description).isEmpty());
+
+    // Back and a second find: the reader follows the new result.
+    display->cmdBack->click();
+    settle();
+    display = findSignFor("ADA", 1, "January", 1930);
+    ASSERT_NE(display, nullptr);
+    signLabel = QAccessible::queryAccessibleInterface(display->lblWarriorSign);
+    readingLabel = QAccessible::queryAccessibleInterface(display->lblSignDesc);
+    EXPECT_NE(signLabel->text(QAccessible::Name), sign);  // another sign: the name follows it
+    EXPECT_EQ(signLabel->text(QAccessible::Name), display->lblWarriorSign->text());
+    EXPECT_EQ(readingLabel->text(QAccessible::Name), *modPlanetSign::SignReading(display->lblWarriorSign->text()));
+}
+
+TEST_F(ScreenReader, everyControlOfTheAboutBoxHasAName)
+{
+    frmAbout about;
+    expectEveryControlNamed(&about, {"cmdOK", "Label5", "lblHomePage"});
+}
+
+TEST_F(ScreenReader, everyControlOfTheFarewellDialogHasAName)
+{
+    frmNagScreen2* farewell = Forms::NagScreen2();
+    expectEveryControlNamed(farewell, {"cmdClose", "Check1", "txtName", "txtEmail", "txtFriendName",
+                                       "txtFriendEmail", "cmdSubmit", "txtMessage", "lblGoToHome"});
+    // Once typed into, a box is still read by what it asks for.
+    farewell->txtEmail->setText(QStringLiteral("me@example.com"));
+    EXPECT_TRUE(spokenName(farewell->txtEmail).contains(QStringLiteral("Your Email Address")));
+}
+
+namespace {
+
+class KeyboardOnly : public WidgetTest {};
+
+template <typename Window>
+Window* activated(Window* window)
+{
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return window;
+}
+
+// Alt and the menu's letter, then the item's letter, as a user would type them.
+void choose(QWidget* window, QMenu* menu, Qt::Key menuKey, Qt::Key itemKey)
+{
+    QTest::keyClick(window, menuKey, Qt::AltModifier);
+    ASSERT_EQ(QApplication::activePopupWidget(), menu) << menu->objectName().toStdString();
+    QTest::keyClick(menu, itemKey);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// Closes the about box with Enter whenever it is up, and counts its openings.
+struct AboutAnsweredWithEnter {
+    int opened = 0;
+    QTimer poll;
+    AboutAnsweredWithEnter()
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+                ++opened;
+                QTest::keyClick(about, Qt::Key_Return);
+            }
+        });
+        poll.start(10);
+    }
+};
+
+}  // namespace
+
+TEST_F(KeyboardOnly, everyMenuOfTheEntryWindowOpensFromItsAccessKeys)
+{
+    frmMain* main = activated(Forms::Main());
+
+    choose(main, main->mnuFile, Qt::Key_F, Qt::Key_A);  // find, with no name typed
+    EXPECT_EQ(messages.texts(), QStringList{"Please Enter Your Name"});
+    choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_O);
+    choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_V);
+    choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_U);
+    QTest::keyClick(main, Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(main, Qt::Key_O, Qt::AltModifier);  // Make Money Online is switched off
+    EXPECT_EQ(pages.addresses,
+              QStringList({page("help-web-page"), page("home-page"), page("download-web-page"), page("donate")}));
+
+    {
+        AboutAnsweredWithEnter answer;
+        choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_A);
+        EXPECT_EQ(answer.opened, 1);
+    }
+
+    activated(main);
+    choose(main, main->mnuFile, Qt::Key_F, Qt::Key_X);
+    settle();
+    EXPECT_EQ(Forms::LoadedMain(), nullptr);
+    ASSERT_NE(Forms::LoadedNagScreen2(), nullptr);
+    EXPECT_TRUE(Forms::LoadedNagScreen2()->isVisible());
+}
+
+TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
+{
+    frmDisplay* display = findSignFor("ADA", 10, "December", 1985);
+    ASSERT_NE(display, nullptr);
+    activated(display);
+
+    choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_O);
+    choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_V);
+    choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_C);  // this window's update item has its own letter
+    QTest::keyClick(display, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(pages.addresses,
+              QStringList({page("help-web-page"), page("home-page"), page("download-web-page"), page("donate")}));
+
+    {
+        AboutAnsweredWithEnter answer;
+        choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_A);
+        EXPECT_EQ(answer.opened, 1);
+    }
+
+    activated(display);
+    choose(display, display->mnuFile, Qt::Key_F, Qt::Key_B);
+    settle();
+    EXPECT_EQ(Forms::LoadedDisplay(), nullptr);
+    frmMain* main = Forms::LoadedMain();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->txtName->text(), QStringLiteral("ADA"));
+
+    display = findSignFor("ADA", 10, "December", 1985);
+    ASSERT_NE(display, nullptr);
+    activated(display);
+    choose(display, display->mnuFile, Qt::Key_F, Qt::Key_X);
+    settle();
+    EXPECT_EQ(Forms::LoadedDisplay(), nullptr);
+    ASSERT_NE(Forms::LoadedNagScreen2(), nullptr);
+    EXPECT_TRUE(Forms::LoadedNagScreen2()->isVisible());
+}
