@@ -25,13 +25,16 @@ std::optional<QString> Decode(const QString& text)
     if (text.size() % 2 != 0)
         return std::nullopt;
     for (const QChar c : text) {
-        if (!c.isDigit() && !(c >= u'a' && c <= u'f') && !(c >= u'A' && c <= u'F'))
+        // Only the ASCII digits: other scripts' digits are no hex digits.
+        if (!(c >= u'0' && c <= u'9') && !(c >= u'a' && c <= u'f') && !(c >= u'A' && c <= u'F'))
             return std::nullopt;
     }
     QByteArray bytes = QByteArray::fromHex(text.toLatin1());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(bytes[i] ^ maskAt(i));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A leading byte order mark is part of the text, not a marker to drop.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString decoded = utf8.decode(bytes);
     if (utf8.hasError())
         return std::nullopt;

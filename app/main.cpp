@@ -6,12 +6,38 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Started without HOME (by a service, cron or `env -i`), Qt would take "/" for
+// the home folder and put the settings and the one-copy lock there. The
+// account's own home folder is where they belong.
+void ensureHome()
+{
+#ifdef Q_OS_UNIX
+    if (!qEnvironmentVariableIsEmpty("HOME"))
+        return;
+    const passwd* account = ::getpwuid(::getuid());
+    if (account && account->pw_dir && account->pw_dir[0] == '/' && account->pw_dir[1] != '\0')
+        qputenv("HOME", QByteArray(account->pw_dir));
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    ensureHome();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ardentis"));
     QApplication::setOrganizationName(QStringLiteral("Ardentis"));
     QApplication::setApplicationDisplayName(QString());
+    // Lets the desktop tie the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zentrova.Ardentis"));
     QApplication::setWindowIcon(style::ProgramIcon());
     // Only the farewell dialog ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -91,6 +91,19 @@ bool dismiss(const QString& window, QProcess& copy)
     return copy.state() == QProcess::NotRunning;
 }
 
+// What a copy shows and says, for the failure message.
+std::string describe(QProcess& copy)
+{
+    QString out = QStringLiteral("state %1, exit %2; windows:").arg(copy.state()).arg(copy.exitCode());
+    const QString ids = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--all"),
+                                                         QStringLiteral("--pid"), QString::number(copy.processId()),
+                                                         QStringLiteral("--name"), QStringLiteral(".*")});
+    for (const QString& id : ids.split(u'\n', Qt::SkipEmptyParts))
+        out += QStringLiteral(" [") + run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id}) + u']';
+    out += QStringLiteral("; said: ") + QString::fromLocal8Bit(copy.readAllStandardError());
+    return out.toStdString();
+}
+
 void stop(QProcess& process)
 {
     if (process.state() != QProcess::NotRunning) {
@@ -114,7 +127,7 @@ protected:
 TEST_F(Copies, aSecondCopyShowsOnlyTheRefusalEndsOnOkAndLeavesTheFirstAsItWas)
 {
     auto first = user.start();
-    ASSERT_TRUE(waitFor([&] { return windows(first->processId(), mainCaption).size() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return windows(first->processId(), mainCaption).size() == 1; })) << describe(*first);
     const QStringList firstWindows = windows(first->processId(), mainCaption);
     QFile settings(user.settingsFile());
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
@@ -143,12 +156,12 @@ TEST_F(Copies, aSecondCopyShowsOnlyTheRefusalEndsOnOkAndLeavesTheFirstAsItWas)
 TEST_F(Copies, aCopyKilledOutrightDoesNotKeepTheNextOneFromStarting)
 {
     auto killed = user.start();
-    ASSERT_TRUE(waitFor([&] { return windows(killed->processId(), mainCaption).size() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return windows(killed->processId(), mainCaption).size() == 1; })) << describe(*killed);
     ::kill(static_cast<pid_t>(killed->processId()), SIGKILL);
     ASSERT_TRUE(killed->waitForFinished(5000));
 
     auto next = user.start();
-    EXPECT_TRUE(waitFor([&] { return windows(next->processId(), mainCaption).size() == 1; }));
+    EXPECT_TRUE(waitFor([&] { return windows(next->processId(), mainCaption).size() == 1; })) << describe(*next);
     EXPECT_TRUE(windows(next->processId(), boxCaption).isEmpty());
     stop(*next);
 }

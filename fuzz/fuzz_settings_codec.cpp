@@ -1,0 +1,59 @@
+// The stored setting's encoding: decoding what was encoded gives the text
+// back exactly, empty stays empty, no upper-case letter reaches the store,
+// and decoding whatever a damaged or edited settings file holds never
+// crashes and, when it answers at all, answers with the text that encodes
+// to it.
+#include "app/SettingsCodec.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void fail(const char* what, const QString& text)
+{
+    std::fprintf(stderr, "settings codec: %s\n[%s]\n", what, text.toUtf8().toHex().constData());
+    std::abort();
+}
+
+void checkRoundTrip(const QString& text)
+{
+    const QString encoded = settingscodec::Encode(text);
+    if (text.isEmpty() != encoded.isEmpty())
+        fail("empty and non-empty do not map to each other", text);
+    for (const QChar c : encoded) {
+        if (c.isUpper())
+            fail("an upper-case letter in the encoded text", text);
+        if (!(c >= u'0' && c <= u'9') && !(c >= u'a' && c <= u'f'))
+            fail("a character other than 0-9 and a-f in the encoded text", text);
+    }
+    const std::optional<QString> decoded = settingscodec::Decode(encoded);
+    if (!decoded)
+        fail("Decode refuses what Encode made", text);
+    if (*decoded != text)
+        fail("Decode(Encode(x)) differs from x", text);
+}
+
+void checkArbitrary(const QString& stored)
+{
+    const std::optional<QString> decoded = settingscodec::Decode(stored);
+    if (decoded && settingscodec::Encode(*decoded) != stored.toLower())
+        fail("Decode answers with a text that does not encode back to the stored one", stored);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const char* bytes = reinterpret_cast<const char*>(data);
+    const auto length = static_cast<qsizetype>(size);
+    const QString text = QString::fromUtf8(bytes, length);
+    checkRoundTrip(text);
+    checkArbitrary(text);
+    checkArbitrary(QString::fromLatin1(bytes, length));
+    // Two bytes a character: texts that UTF-8 cannot carry, lone surrogates too.
+    checkArbitrary(QString(reinterpret_cast<const QChar*>(data), length / 2));
+    return 0;
+}
