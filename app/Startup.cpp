@@ -9,6 +9,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 
+#include <QLayout>
+
 namespace startup {
 
 void CoBrand_Randomize()
@@ -36,7 +38,14 @@ bool Run(platform::InstanceLock& lock)
         return false;
     }
     platform::Randomize();
-    modHelp::CheckUpdateReminder();
+    // The main window is built, laid out and given its native window while
+    // the reminder's record goes to disk; it is shown once both are done.
+    modHelp::CheckUpdateReminder([] {
+        frmMain* main = Forms::Main();
+        main->ensurePolished();
+        main->layout()->activate();
+        main->winId();
+    });
     Forms::Main()->show();
     CoBrand_Randomize();
     return true;

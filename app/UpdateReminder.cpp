@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 
 #include <QSettings>
+#include <future>
 
 namespace modHelp {
 
@@ -17,23 +18,23 @@ QString durationKey()
 }
 
 // The date goes in as yyyy-MM-dd, which reads back the same whatever the
-// user's locale or century.
-void recordToday(QSettings& store)
+// user's locale or century. A store that cannot be written is tried again
+// next start.
+void recordToday(QSettings& store, bool writeNow)
 {
     store.setValue(durationKey(), settingscodec::Encode(platform::Today().toString(Qt::ISODate)));
-    store.sync();  // a store that cannot be written is tried again next start
+    if (writeNow)
+        store.sync();
 }
 
-}  // namespace
-
-void CheckUpdateReminder(QSettings& store)
+void check(QSettings& store, bool writeNow)
 {
     const std::optional<QString> stored = settingscodec::Decode(store.value(durationKey()).toString());
     const QDate recorded = stored ? QDate::fromString(*stored, Qt::ISODate) : QDate();
     // Never run, or a value that is damaged: start counting from today, so a
     // bad value cannot silence the reminder for good.
     if (!recorded.isValid()) {
-        recordToday(store);
+        recordToday(store, writeNow);
         return;
     }
     const qint64 days = platform::Today().daysTo(recorded);
@@ -42,16 +43,33 @@ void CheckUpdateReminder(QSettings& store)
     const int answer = platform::MsgBox(
         QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
         platform::vbYesNo + platform::vbInformation);
-    recordToday(store);
+    recordToday(store, writeNow);
     if (answer == platform::vbYes)
         OpenDownloadPage();
 }
 
-void CheckUpdateReminder()
+}  // namespace
+
+void CheckUpdateReminder(QSettings& store)
+{
+    check(store, true);
+}
+
+void CheckUpdateReminder(const std::function<void()>& meanwhile)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ardentis"),
                     QStringLiteral("Ardentis"));
-    CheckUpdateReminder(store);
+    if (!meanwhile) {
+        check(store, true);
+        return;
+    }
+    check(store, false);
+    // Writing waits for the disk, up to tens of milliseconds on a first start
+    // when the folder is new: it goes on while `meanwhile` runs, which leaves
+    // the store alone until the write is done.
+    std::future<void> written = std::async(std::launch::async, [&store] { store.sync(); });
+    meanwhile();
+    written.wait();
 }
 
 }  // namespace modHelp

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QSettings;
 
 namespace modHelp {
@@ -7,7 +9,9 @@ namespace modHelp {
 // Once per launch, before the main window: records the first launch, and once
 // the recorded date lies more than 14 days away asks whether to look for an
 // update, records today and opens the download page on Yes.
-void CheckUpdateReminder();
+// On the user's settings; `meanwhile`, if given, runs while what was recorded
+// is written, and the call returns once both are done.
+void CheckUpdateReminder(const std::function<void()>& meanwhile = {});
 void CheckUpdateReminder(QSettings& store);
 
 }  // namespace modHelp

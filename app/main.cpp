@@ -11,6 +11,12 @@
 #include <unistd.h>
 #endif
 
+#ifdef ARDENTIS_FONTCONFIG
+#include <clocale>
+#include <fontconfig/fontconfig.h>
+#include <future>
+#endif
+
 namespace {
 
 // Started without HOME (by a service, cron or `env -i`), Qt would take "/" for
@@ -32,6 +38,15 @@ void ensureHome()
 int main(int argc, char* argv[])
 {
     ensureHome();
+#ifdef ARDENTIS_FONTCONFIG
+    // Reading the font configuration is the longest step before the first
+    // text can be drawn. It runs on a second core while Qt starts up; Qt's
+    // own first call to fontconfig then finds it done. The locale is set
+    // first, as Qt sets it anyway, so that fontconfig, which reads numbers in
+    // it, never sees it change.
+    std::setlocale(LC_ALL, "");
+    const std::future<void> fontConfiguration = std::async(std::launch::async, [] { FcInit(); });
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ardentis"));
     QApplication::setOrganizationName(QStringLiteral("Ardentis"));

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool x11-utils fonts-dejavu-core
   dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
+  libxcb1-dev libfontconfig-dev strace
 )
 
 missing=()

@@ -1,0 +1,205 @@
+// The find and back actions, timed in process on the offscreen platform.
+//
+// Find: from a press of "Find My &Ardentis" until the result window is shown
+// with the sign and its reading in its labels. Back: from a press of "&Back"
+// until the entry window is shown again and the result window is on its way
+// out. The ...Drawn variants also run the event loop until the window has been
+// laid out and painted and the unloaded one deleted: what the user waits for.
+// Each repetition times one action; the median over the repetitions is the
+// figure to read. Before any timing, the start-up sequence is run once and
+// checked to load the entry window alone.
+#include "app/Startup.h"
+#include "forms/Forms.h"
+#include "forms/frmDisplay.h"
+#include "forms/frmMain.h"
+#include "forms/frmNagScreen2.h"
+#include "platform/InstanceLock.h"
+#include "platform/MessageBox.h"
+#include "sign/SignReadings.h"
+#include "sign/modPlanetSign.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Repetitions = 200;
+int messagesShown = 0;
+
+// Notes whether the result window has been painted since it was last reset.
+class PaintWatch : public QObject {
+public:
+    bool displayPainted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && qobject_cast<frmDisplay*>(static_cast<QWidget*>(watched)->window()))
+            displayPainted = true;
+        return false;
+    }
+};
+
+// Runs what the event loop would run next: layout, paint, deferred deletes.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The entry window shown with a valid name and date, the result window not loaded.
+frmMain* readyMain()
+{
+    frmMain* main = Forms::Main();
+    main->txtName->setText(QStringLiteral("ADA LOVELACE"));
+    main->cboDate->setCurrentText(QStringLiteral("10"));
+    main->cboMonth->setCurrentText(QStringLiteral("December"));
+    main->cboYear->setCurrentText(QStringLiteral("1985"));
+    main->show();
+    settle();
+    return main;
+}
+
+// The find's result is in the result window, which is on screen.
+bool resultShown(const QString& expectedSign)
+{
+    const frmDisplay* display = Forms::LoadedDisplay();
+    const QString* reading = modPlanetSign::SignReading(expectedSign);
+    return display && display->isVisible() && !Forms::LoadedMain()->isVisible() && reading
+           && display->lblWarriorSign->text() == expectedSign && display->lblSignDesc->text() == *reading;
+}
+
+// The sign the table gives for the date readyMain() picks.
+QString expectedSign()
+{
+    modPlanetSign::LookupSign1971To2012(QStringLiteral("1985"), QStringLiteral("December"), QStringLiteral("10"));
+    return modPlanetSign::SignResult;
+}
+
+void findAction(benchmark::State& state, bool drawn, bool firstOfSession = false)
+{
+    const QString sign = expectedSign();
+    if (firstOfSession) {
+        Forms::UnloadAllQuietly();
+        settle();
+    }
+    frmMain* main = readyMain();
+    PaintWatch paints;
+    QCoreApplication::instance()->installEventFilter(&paints);
+    for (auto _ : state) {
+        main->cmdNext->click();
+        if (drawn)
+            settle();
+    }
+    const bool shown = resultShown(sign);
+    if (!drawn)
+        settle();
+    QCoreApplication::instance()->removeEventFilter(&paints);
+    if (!shown || !paints.displayPainted || messagesShown != 0)
+        state.SkipWithError("the find did not show its result");
+    // Back to the entry window, untimed, for the next repetition.
+    Forms::LoadedDisplay()->cmdBack->click();
+    settle();
+}
+
+void backAction(benchmark::State& state, bool drawn)
+{
+    readyMain()->cmdNext->click();
+    settle();
+    frmDisplay* display = Forms::LoadedDisplay();
+    if (!display || !display->isVisible()) {
+        state.SkipWithError("the find did not show its result");
+        return;
+    }
+    for (auto _ : state) {
+        display->cmdBack->click();
+        if (drawn)
+            settle();
+    }
+    const frmNagScreen2* nag = Forms::LoadedNagScreen2();
+    const bool back = !display->isVisible() && Forms::LoadedMain()->isVisible() && !(nag && nag->isVisible());
+    settle();
+    if (!back || Forms::LoadedDisplay() || messagesShown != 0)
+        state.SkipWithError("the back action did not return to the entry window");
+}
+
+void BM_Find(benchmark::State& state) { findAction(state, false); }
+void BM_FindDrawn(benchmark::State& state) { findAction(state, true); }
+// The first find of a session also loads the farewell dialog (hidden).
+void BM_FirstFindDrawn(benchmark::State& state) { findAction(state, true, true); }
+void BM_Back(benchmark::State& state) { backAction(state, false); }
+void BM_BackDrawn(benchmark::State& state) { backAction(state, true); }
+
+void timeEachAction(benchmark::internal::Benchmark* benchmark, int repetitions = Repetitions)
+{
+    benchmark->Iterations(1)->Repetitions(repetitions)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_Find)->Apply([](auto* b) { timeEachAction(b); });
+BENCHMARK(BM_FindDrawn)->Apply([](auto* b) { timeEachAction(b); });
+BENCHMARK(BM_Back)->Apply([](auto* b) { timeEachAction(b); });
+BENCHMARK(BM_BackDrawn)->Apply([](auto* b) { timeEachAction(b); });
+BENCHMARK(BM_FirstFindDrawn)->Apply([](auto* b) { timeEachAction(b, Repetitions / 4); });
+
+// The start-up sequence, as main() runs it, leaves the entry window as the
+// only window loaded.
+bool startupLoadsEntryWindowOnly()
+{
+    QTemporaryDir lockFolder;
+    platform::InstanceLock lock(lockFolder.path());
+    if (!startup::Run(lock))
+        return false;
+    settle();
+    const QList<QWidget*> loaded = Forms::LoadOrder();
+    const bool alone = loaded.size() == 1 && loaded.front() == Forms::LoadedMain() && Forms::LoadedMain()->isVisible();
+    Forms::UnloadAllQuietly();
+    settle();
+    return alone;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    // The offscreen platform warns on every window shown that it cannot pass
+    // on size hints; that is no fault here, and the printing would be timed.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.contains(QLatin1String("propagateSizeHints")))
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    });
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings written here go to a test-only folder, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Any message box would stop the clock on a wait for the user: count them instead.
+    platform::setMsgBoxHandler([](const QString&, int) {
+        ++messagesShown;
+        return static_cast<int>(platform::vbNo);
+    });
+
+    if (!startupLoadsEntryWindowOnly()) {
+        std::fprintf(stderr, "bench_find: the start-up loaded more than the entry window\n");
+        return 1;
+    }
+    messagesShown = 0;  // the update reminder may have asked, on a machine with old settings
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
