@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QUrl>
 
 #include <cstdio>
@@ -55,7 +56,9 @@ QString formDecode(const QByteArray& text)
             bytes.append(c);
         }
     }
-    return QString::fromUtf8(bytes);
+    // A page reads a leading byte order mark as part of the value: keep it.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
 }
 
 // Split on "&", then on the first "=" of each part, as a web page reads it.

@@ -22,7 +22,7 @@ for target in "${targets[@]}"; do
   log="$build/fuzz_$target.log"
   mkdir -p "$work" "$artifacts"
   echo "fuzz_$target: ${seconds} s from fuzz/corpus/$target"
-  if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -seed=1 -timeout=10 -print_final_stats=1 \
       -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$target" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz_$target found a failing input: see $artifacts/" >&2

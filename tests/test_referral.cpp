@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QStringDecoder>
 #include <QUrl>
 
 namespace {
@@ -28,7 +29,9 @@ QList<std::pair<QString, QString>> formFields(const QString& address)
     for (const QByteArray& pair : query.split('&')) {
         const qsizetype equals = pair.indexOf('=');
         const auto decode = [](QByteArray part) {
-            return QString::fromUtf8(QByteArray::fromPercentEncoding(part.replace('+', ' ')));
+            QStringDecoder utf8(QStringDecoder::Utf8,
+                                QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+            return QString(utf8.decode(QByteArray::fromPercentEncoding(part.replace('+', ' '))));
         };
         fields.append({decode(pair.left(equals)), decode(pair.mid(equals + 1))});
     }
@@ -146,7 +149,7 @@ TEST_F(Referral, thePageReadsBackExactlyWhatWasTypedHoweverHostile)
         QStringLiteral("Tom & Jerry"), QStringLiteral("x&taf6=evil"), QStringLiteral("p#frag"),
         QStringLiteral("1+1=2"),        QStringLiteral("%41"),        QStringLiteral("Zo\u00eb M\u00fcller"),
         QStringLiteral("\u674e\u5c0f\u9f99"), QStringLiteral("line one\r\nline two"), QStringLiteral("a?b/c;d"),
-        QStringLiteral("\U0001F600 tab\there"), QStringLiteral("plain"),
+        QStringLiteral("\U0001F600 tab\there"), QStringLiteral("plain"), QStringLiteral("\uFEFF\uFEFFBOM"),
     };
     for (const QString& value : values) {
         const QString email = QStringLiteral("a") + value + QStringLiteral("@b.c");
