@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "forms/AppStyle.h"
 #include "forms/Style.h"
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[])
     const std::future<void> fontConfiguration = std::async(std::launch::async, [] { FcInit(); });
 #endif
     QApplication app(argc, argv);
+    QApplication::setStyle(new AppStyle);
     QApplication::setApplicationName(QStringLiteral("Ardentis"));
     QApplication::setOrganizationName(QStringLiteral("Ardentis"));
     QApplication::setApplicationDisplayName(QString());

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : WrapLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
@@ -33,5 +33,5 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         emit clicked();
         return;
     }
-    QLabel::keyPressEvent(event);
+    WrapLabel::keyPressEvent(event);
 }

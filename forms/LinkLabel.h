@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QLabel>
+#include "forms/WrapLabel.h"
 
 // A label that opens a page when clicked, with the pointing-hand pointer.
-class LinkLabel : public QLabel {
+class LinkLabel : public WrapLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);

@@ -1,6 +1,10 @@
 #include "forms/Style.h"
 
+#include "forms/ProgramIconPixels.h"
+
+#include <QImage>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 
 namespace style {
@@ -32,8 +36,12 @@ void setBackground(QWidget* widget, const QColor& color)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/ardentis-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/ardentis-64.png"), QSize(64, 64));
+    const auto add = [&icon](const std::uint32_t* pixels, int size) {
+        const QImage image(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(image));
+    };
+    add(iconpixels::Icon32, 32);
+    add(iconpixels::Icon64, 64);
     return icon;
 }
 

@@ -2,6 +2,7 @@
 
 #include "forms/Common.h"
 #include "forms/LinkLabel.h"
+#include "forms/WrapLabel.h"
 #include "forms/Style.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
@@ -23,7 +24,7 @@
 namespace {
 QLabel* makeLabel(const char* name, const QString& text, const QColor& color, bool bold, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new WrapLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(style::Verdana(8.25, bold));

@@ -1,6 +1,7 @@
 #include "forms/frmMain.h"
 
 #include "forms/LinkLabel.h"
+#include "forms/WrapLabel.h"
 #include "forms/Common.h"
 #include "forms/Style.h"
 #include "forms/frmAbout.h"
@@ -29,7 +30,7 @@ namespace {
 
 QLabel* makeLabel(const QString& text, const QColor& color, bool bold, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new WrapLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setFont(style::Verdana(8.25, bold));
     style::setTextColor(label, color);

@@ -1,3 +1,5 @@
+#include "forms/AppStyle.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -10,6 +12,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                       : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    QApplication::setStyle(new AppStyle);  // as the program does
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

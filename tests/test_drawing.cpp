@@ -1,0 +1,100 @@
+// What the entry window draws from its own shortcuts (ready-made icon pixels,
+// a wrapped label measured once, a menu overflow icon read when drawn) must
+// be exactly what Qt would have drawn without them.
+#include "forms/AppStyle.h"
+#include "forms/ProgramIconPixels.h"
+#include "forms/Style.h"
+#include "forms/WrapLabel.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage pixelsOf(const std::uint32_t* pixels, int size)
+{
+    return QImage(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32).copy();
+}
+
+QImage iconFile(int size)
+{
+    return QImage(QStringLiteral(ARDENTIS_RESOURCES "/ardentis-%1.png").arg(size))
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace
+
+TEST(ProgramIcon, isTheIconFilesPixelForPixelInBothSizes)
+{
+    ASSERT_FALSE(iconFile(32).isNull());
+    EXPECT_EQ(pixelsOf(style::iconpixels::Icon32, 32), iconFile(32))
+        << "forms/ProgramIconPixels.cpp is out of date: write it again with icon_pixels";
+    EXPECT_EQ(pixelsOf(style::iconpixels::Icon64, 64), iconFile(64))
+        << "forms/ProgramIconPixels.cpp is out of date: write it again with icon_pixels";
+    EXPECT_EQ(style::ProgramIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
+}
+
+TEST(WrapLabel, measuresAsQLabelDoesAndFollowsItsTextAndFont)
+{
+    const QString shortText = QStringLiteral("Co-brand this software for your site.");
+    const QString longText = shortText.repeated(6);
+    WrapLabel wrap(shortText);
+    QLabel plain(shortText);
+    for (QLabel* label : {static_cast<QLabel*>(&wrap), &plain}) {
+        label->setWordWrap(true);
+        label->setFixedWidth(383);
+    }
+    const auto expectSame = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(wrap.heightForWidth(383), plain.heightForWidth(383));
+        EXPECT_EQ(wrap.heightForWidth(150), plain.heightForWidth(150));
+        EXPECT_EQ(wrap.sizeHint(), QSize(383, plain.heightForWidth(383)));
+        EXPECT_EQ(wrap.minimumSizeHint(), wrap.sizeHint());
+    };
+    expectSame("as made");
+    const int oneLine = wrap.heightForWidth(383);
+
+    wrap.setText(longText);
+    plain.setText(longText);
+    expectSame("after a longer text");
+    EXPECT_GT(wrap.heightForWidth(383), oneLine);
+
+    QFont bigger = wrap.font();
+    bigger.setPointSizeF(bigger.pointSizeF() * 2);
+    const int before = wrap.heightForWidth(383);
+    wrap.setFont(bigger);
+    plain.setFont(bigger);
+    expectSame("after a bigger font");
+    EXPECT_GT(wrap.heightForWidth(383), before);
+
+    // A label that can change its width is left to QLabel entirely.
+    WrapLabel free(longText);
+    QLabel freePlain(longText);
+    free.setWordWrap(true);
+    freePlain.setWordWrap(true);
+    EXPECT_EQ(free.sizeHint(), freePlain.sizeHint());
+    EXPECT_EQ(free.minimumSizeHint(), freePlain.minimumSizeHint());
+}
+
+TEST(AppStyle, theMenuOverflowIconIsTheBaseStylesOnceDrawnAndOtherIconsPassThrough)
+{
+    AppStyle style;
+    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon deferred = style.standardIcon(which);
+        const QIcon copy = deferred;  // a button keeps a copy; it must draw the same
+        const QIcon base = style.baseStyle()->standardIcon(which);
+        ASSERT_FALSE(base.isNull());
+        EXPECT_FALSE(deferred.isNull());
+        EXPECT_EQ(copy.pixmap(16, 16).toImage(), base.pixmap(16, 16).toImage());
+        EXPECT_EQ(deferred.availableSizes(), base.availableSizes());
+        EXPECT_EQ(deferred.actualSize(QSize(32, 32)), base.actualSize(QSize(32, 32)));
+    }
+    const QIcon information = style.standardIcon(QStyle::SP_MessageBoxInformation);
+    EXPECT_EQ(information.pixmap(32, 32).toImage(),
+              style.baseStyle()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32).toImage());
+}
