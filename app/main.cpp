@@ -16,6 +16,7 @@
 #include <clocale>
 #include <fontconfig/fontconfig.h>
 #include <future>
+#include <sys/resource.h>
 #endif
 
 namespace {
@@ -41,12 +42,15 @@ int main(int argc, char* argv[])
     ensureHome();
 #ifdef ARDENTIS_FONTCONFIG
     // Reading the font configuration is the longest step before the first
-    // text can be drawn. It runs on a second core while Qt starts up; Qt's
-    // own first call to fontconfig then finds it done. The locale is set
-    // first, as Qt sets it anyway, so that fontconfig, which reads numbers in
-    // it, never sees it change.
+    // text can be drawn. It runs on a second core while Qt starts up, at a
+    // lower priority so that it takes only time the start-up and the X
+    // server leave unused. The locale is set first, as Qt sets it anyway, so
+    // that fontconfig, which reads numbers in it, never sees it change.
     std::setlocale(LC_ALL, "");
-    const std::future<void> fontConfiguration = std::async(std::launch::async, [] { FcInit(); });
+    std::future<void> fontConfiguration = std::async(std::launch::async, [] {
+        ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
+        FcInit();
+    });
 #endif
     QApplication app(argc, argv);
     QApplication::setStyle(new AppStyle);
@@ -60,6 +64,11 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     platform::setMsgBoxHandler(platform::ShowQtMessageBox);
 
+#ifdef ARDENTIS_FONTCONFIG
+    // Qt's first text needs it done: a second, simultaneous read would do
+    // all the work again on this thread.
+    fontConfiguration.wait();
+#endif
     platform::InstanceLock lock;
     if (!startup::Run(lock))
         return 0;

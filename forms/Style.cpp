@@ -14,6 +14,7 @@ QFont Verdana(qreal pointSize, bool bold)
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
