@@ -14,7 +14,7 @@
 # opens (only its setting and its one-copy lock may appear). Exits non-zero
 # when a ratio is over LIMIT or another file is opened.
 #
-#   bash bench/startup.sh                  # RUNS=30 LIMIT=1.10 SETTLE_MS=300
+#   bash bench/startup.sh                  # RUNS=40 LIMIT=1.10 SETTLE_MS=300
 #   RUNS=60 bash bench/startup.sh
 #
 # The runs are started at a raised priority where that is allowed (as root),
@@ -22,7 +22,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-RUNS=${RUNS:-30}
+RUNS=${RUNS:-40}
 LIMIT=${LIMIT:-1.10}
 SETTLE_MS=${SETTLE_MS:-300}
 build=build/bench
