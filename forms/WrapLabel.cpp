@@ -27,8 +27,7 @@ int WrapLabel::heightForWidth(int width) const
 {
     if (!wordWrap())
         return QLabel::heightForWidth(width);
-    // QString and QFont compare their shared data first, so the check is
-    // cheap next to a layout.
+    // Comparing the text and font costs next to nothing against a layout.
     if (width != m_measured.width || text() != m_measured.text || font() != m_measured.font) {
         m_measured.height = QLabel::heightForWidth(width);
         m_measured.width = width;

@@ -2,8 +2,8 @@
 
 #include "forms/Common.h"
 #include "forms/LinkLabel.h"
-#include "forms/WrapLabel.h"
 #include "forms/Style.h"
+#include "forms/WrapLabel.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
 #include "forms/frmNagScreen2.h"

@@ -1,9 +1,9 @@
 #include "forms/frmMain.h"
 
 #include "forms/LinkLabel.h"
-#include "forms/WrapLabel.h"
 #include "forms/Common.h"
 #include "forms/Style.h"
+#include "forms/WrapLabel.h"
 #include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmNagScreen2.h"
