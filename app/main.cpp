@@ -1,9 +1,9 @@
-#include "app/Startup.h"
-#include "forms/AppStyle.h"
-#include "forms/Style.h"
 #include "platform/InstanceLock.h"
-#include "platform/MessageBox.h"
-#include "platform/QtMessageBox.h"
+#include "platform/ProgramInfo.h"
+#include "startup/Startup.h"
+#include "windows/AppStyle.h"
+#include "windows/MessageBoxDialog.h"
+#include "windows/Style.h"
 
 #include <QApplication>
 
@@ -54,15 +54,15 @@ int main(int argc, char* argv[])
 #endif
     QApplication app(argc, argv);
     QApplication::setStyle(new AppStyle);
-    QApplication::setApplicationName(QStringLiteral("Ardentis"));
-    QApplication::setOrganizationName(QStringLiteral("Ardentis"));
+    QApplication::setApplicationName(QLatin1String(program::SettingsName));
+    QApplication::setOrganizationName(QLatin1String(program::SettingsName));
     QApplication::setApplicationDisplayName(QString());
     // Lets the desktop tie the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.zentrova.Ardentis"));
-    QApplication::setWindowIcon(style::ProgramIcon());
+    QGuiApplication::setDesktopFileName(QLatin1String(program::ApplicationId));
+    QApplication::setWindowIcon(style::programIcon());
     // Only the farewell dialog ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::setMsgBoxHandler(platform::ShowQtMessageBox);
+    platform::setMessageBoxHandler(showMessageBoxDialog);
 
 #ifdef ARDENTIS_FONTCONFIG
     // Qt's first text needs it done: a second, simultaneous read would do
@@ -70,7 +70,7 @@ int main(int argc, char* argv[])
     fontConfiguration.wait();
 #endif
     platform::InstanceLock lock;
-    if (!startup::Run(lock))
+    if (!startup::run(lock))
         return 0;
     return QApplication::exec();
 }

@@ -8,15 +8,15 @@
 // Each repetition times one action; the median over the repetitions is the
 // figure to read. Before any timing, the start-up sequence is run once and
 // checked to load the entry window alone.
-#include "app/Startup.h"
-#include "forms/Forms.h"
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
-#include "forms/frmNagScreen2.h"
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
+#include "sign/SignLookup.h"
 #include "sign/SignReadings.h"
-#include "sign/modPlanetSign.h"
+#include "startup/Startup.h"
+#include "windows/EntryWindow.h"
+#include "windows/FarewellDialog.h"
+#include "windows/ResultWindow.h"
+#include "windows/WindowRegistry.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,6 +35,13 @@ namespace {
 constexpr int Repetitions = 200;
 int messagesShown = 0;
 
+// A control of a window, by its given name.
+template <class Control>
+Control* control(const QObject* window, const char* name)
+{
+    return window->findChild<Control*>(QLatin1String(name));
+}
+
 // Notes whether the result window has been painted since it was last reset.
 class PaintWatch : public QObject {
 public:
@@ -44,7 +51,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && qobject_cast<frmDisplay*>(static_cast<QWidget*>(watched)->window()))
+            && qobject_cast<ResultWindow*>(static_cast<QWidget*>(watched)->window()))
             displayPainted = true;
         return false;
     }
@@ -59,78 +66,71 @@ void settle()
 }
 
 // The entry window shown with a valid name and date, the result window not loaded.
-frmMain* readyMain()
+EntryWindow* readyMain()
 {
-    frmMain* main = Forms::Main();
-    main->txtName->setText(QStringLiteral("ADA LOVELACE"));
-    main->cboDate->setCurrentText(QStringLiteral("10"));
-    main->cboMonth->setCurrentText(QStringLiteral("December"));
-    main->cboYear->setCurrentText(QStringLiteral("1985"));
+    EntryWindow* main = windows::entryWindow();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("ADA LOVELACE"));
+    control<QComboBox>(main, "cboDate")->setCurrentText(QStringLiteral("10"));
+    control<QComboBox>(main, "cboMonth")->setCurrentText(QStringLiteral("December"));
+    control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1985"));
     main->show();
     settle();
     return main;
 }
 
-// The find's result is in the result window, which is on screen.
-bool resultShown(const QString& expectedSign)
+// The sign for the date readyMain() picks is in the result window, which is on screen.
+bool resultShown()
 {
-    const frmDisplay* display = Forms::LoadedDisplay();
-    const QString* reading = modPlanetSign::SignReading(expectedSign);
-    return display && display->isVisible() && !Forms::LoadedMain()->isVisible() && reading
-           && display->lblWarriorSign->text() == expectedSign && display->lblSignDesc->text() == *reading;
-}
-
-// The sign the table gives for the date readyMain() picks.
-QString expectedSign()
-{
-    modPlanetSign::LookupSign1971To2012(QStringLiteral("1985"), QStringLiteral("December"), QStringLiteral("10"));
-    return modPlanetSign::SignResult;
+    const ResultWindow* display = windows::loadedResultWindow();
+    const auto found = sign::signOn(1985, 12, 10);
+    return display && display->isVisible() && !windows::loadedEntryWindow()->isVisible() && found
+           && control<QLabel>(display, "lblWarriorSign")->text() == sign::signName(*found)
+           && control<QLabel>(display, "lblSignDesc")->text() == sign::signReading(*found);
 }
 
 void findAction(benchmark::State& state, bool drawn, bool firstOfSession = false)
 {
-    const QString sign = expectedSign();
     if (firstOfSession) {
-        Forms::UnloadAllQuietly();
+        windows::unloadAllQuietly();
         settle();
     }
-    frmMain* main = readyMain();
+    EntryWindow* main = readyMain();
     PaintWatch paints;
     QCoreApplication::instance()->installEventFilter(&paints);
     for (auto _ : state) {
-        main->cmdNext->click();
+        control<QPushButton>(main, "cmdNext")->click();
         if (drawn)
             settle();
     }
-    const bool shown = resultShown(sign);
+    const bool shown = resultShown();
     if (!drawn)
         settle();
     QCoreApplication::instance()->removeEventFilter(&paints);
     if (!shown || !paints.displayPainted || messagesShown != 0)
         state.SkipWithError("the find did not show its result");
     // Back to the entry window, untimed, for the next repetition.
-    Forms::LoadedDisplay()->cmdBack->click();
+    control<QPushButton>(windows::loadedResultWindow(), "cmdBack")->click();
     settle();
 }
 
 void backAction(benchmark::State& state, bool drawn)
 {
-    readyMain()->cmdNext->click();
+    control<QPushButton>(readyMain(), "cmdNext")->click();
     settle();
-    frmDisplay* display = Forms::LoadedDisplay();
+    ResultWindow* display = windows::loadedResultWindow();
     if (!display || !display->isVisible()) {
         state.SkipWithError("the find did not show its result");
         return;
     }
     for (auto _ : state) {
-        display->cmdBack->click();
+        control<QPushButton>(display, "cmdBack")->click();
         if (drawn)
             settle();
     }
-    const frmNagScreen2* nag = Forms::LoadedNagScreen2();
-    const bool back = !display->isVisible() && Forms::LoadedMain()->isVisible() && !(nag && nag->isVisible());
+    const FarewellDialog* nag = windows::loadedFarewellDialog();
+    const bool back = !display->isVisible() && windows::loadedEntryWindow()->isVisible() && !(nag && nag->isVisible());
     settle();
-    if (!back || Forms::LoadedDisplay() || messagesShown != 0)
+    if (!back || windows::loadedResultWindow() || messagesShown != 0)
         state.SkipWithError("the back action did not return to the entry window");
 }
 
@@ -158,12 +158,12 @@ bool startupLoadsEntryWindowOnly()
 {
     QTemporaryDir lockFolder;
     platform::InstanceLock lock(lockFolder.path());
-    if (!startup::Run(lock))
+    if (!startup::run(lock))
         return false;
     settle();
-    const QList<QWidget*> loaded = Forms::LoadOrder();
-    const bool alone = loaded.size() == 1 && loaded.front() == Forms::LoadedMain() && Forms::LoadedMain()->isVisible();
-    Forms::UnloadAllQuietly();
+    const QList<QWidget*> loaded = windows::loadOrder();
+    const bool alone = loaded.size() == 1 && loaded.front() == windows::loadedEntryWindow() && windows::loadedEntryWindow()->isVisible();
+    windows::unloadAllQuietly();
     settle();
     return alone;
 }
@@ -185,9 +185,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     // Any message box would stop the clock on a wait for the user: count them instead.
-    platform::setMsgBoxHandler([](const QString&, int) {
+    platform::setMessageBoxHandler([](const QString&, platform::MessageStyle) {
         ++messagesShown;
-        return static_cast<int>(platform::vbNo);
+        return platform::MessageAnswer::No;
     });
 
     if (!startupLoadsEntryWindowOnly()) {

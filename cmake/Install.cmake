@@ -1,16 +1,14 @@
-# Where QX Ardentis goes when installed, how it is packaged for Debian, and
-# the Windows resources of its executable.
+# Where QX Ardentis goes when installed, and how it is packaged for Debian.
 
-# One identifier names the menu entry, the icon and the software-centre entry,
-# so the desktop can tie them together.
-set(ARDENTIS_APP_ID "com.zentrova.Ardentis")
-set(ARDENTIS_PACKAGE_MAINTAINER "Zentrova" CACHE STRING "Maintainer field of the Debian package")
+set(ARDENTIS_PACKAGE_MAINTAINER "${ARDENTIS_MAKER}" CACHE STRING "Maintainer field of the Debian package")
 
 install(TARGETS ardentis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES resources/${ARDENTIS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(resources/ardentis.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.desktop @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-configure_file(resources/${ARDENTIS_APP_ID}.metainfo.xml.in
+configure_file(resources/ardentis.metainfo.xml.in
                ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -25,17 +23,11 @@ foreach(size IN ITEMS 16 32 48 64 128 256)
           RENAME ${ARDENTIS_APP_ID}.png)
 endforeach()
 
-# Windows: the icon shown by Explorer and the task bar, and the version
-# the file's properties show.
-if(WIN32)
-  target_sources(ardentis PRIVATE resources/ardentis.rc)
-endif()
-
 # cpack -G DEB: Depends comes from dpkg-shlibdeps (the Qt, C and C++ runtime
 # packages the executable links against), plus the platform plugins, without
 # which Qt opens no window at all and which Debian only recommends.
 set(CPACK_PACKAGE_NAME "ardentis")
-set(CPACK_PACKAGE_VENDOR "Zentrova")
+set(CPACK_PACKAGE_VENDOR "${ARDENTIS_MAKER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -2,8 +2,8 @@
 // on the maker's page reads back exactly those five, under taf1 to taf5, with
 // the page key before them and the product folder after them. The same holds
 // for the address as handed on to the browser.
-#include "links/modHelp.h"
-#include "links/modTellAFriend.h"
+#include "links/WebPages.h"
+#include "links/Referral.h"
 
 #include <QByteArray>
 #include <QList>
@@ -90,7 +90,7 @@ void check(const QByteArray& address, const QString (&values)[5])
     if (question < 0)
         fail("no query", shown);
     const QByteArray base = address.left(question);
-    const QString expectedBase = QStringLiteral("http://") + modHelp::SiteHost() + QStringLiteral("/ardentis/ssd.php");
+    const QString expectedBase = QStringLiteral("http://") + links::siteAddress() + QStringLiteral("/ardentis/ssd.php");
     if (QString::fromLatin1(base) != expectedBase)
         fail("wrong page", shown);
 
@@ -110,7 +110,7 @@ void check(const QByteArray& address, const QString (&values)[5])
         if (fields[i + 1].value != values[i])
             fail("a value does not come back exactly", shown);
     }
-    if (fields[6].value != QStringLiteral("http://") + modHelp::SiteHost() + QStringLiteral("/ardentis/"))
+    if (fields[6].value != QStringLiteral("http://") + links::siteAddress() + QStringLiteral("/ardentis/"))
         fail("wrong product folder", shown);
 }
 
@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         value = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }
     const QString address =
-        modTellAFriend::ReferralAddress(values[0], values[1], values[2], values[3], values[4]);
+        links::referralAddress({values[0], values[1], values[2], values[3], values[4]});
     check(address.toUtf8(), values);
     // What the browser gets: the address as the launcher turns it into a URL.
     check(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode).toEncoded(), values);

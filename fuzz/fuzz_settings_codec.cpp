@@ -3,7 +3,7 @@
 // and decoding whatever a damaged or edited settings file holds never
 // crashes and, when it answers at all, answers with the text that encodes
 // to it.
-#include "app/SettingsCodec.h"
+#include "startup/SettingsCodec.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ namespace {
 
 void checkRoundTrip(const QString& text)
 {
-    const QString encoded = settingscodec::Encode(text);
+    const QString encoded = settingscodec::encode(text);
     if (text.isEmpty() != encoded.isEmpty())
         fail("empty and non-empty do not map to each other", text);
     for (const QChar c : encoded) {
@@ -29,18 +29,18 @@ void checkRoundTrip(const QString& text)
         if (!(c >= u'0' && c <= u'9') && !(c >= u'a' && c <= u'f'))
             fail("a character other than 0-9 and a-f in the encoded text", text);
     }
-    const std::optional<QString> decoded = settingscodec::Decode(encoded);
+    const std::optional<QString> decoded = settingscodec::decode(encoded);
     if (!decoded)
-        fail("Decode refuses what Encode made", text);
+        fail("decode refuses what encode made", text);
     if (*decoded != text)
-        fail("Decode(Encode(x)) differs from x", text);
+        fail("decode(encode(x)) differs from x", text);
 }
 
 void checkArbitrary(const QString& stored)
 {
-    const std::optional<QString> decoded = settingscodec::Decode(stored);
-    if (decoded && settingscodec::Encode(*decoded) != stored.toLower())
-        fail("Decode answers with a text that does not encode back to the stored one", stored);
+    const std::optional<QString> decoded = settingscodec::decode(stored);
+    if (decoded && settingscodec::encode(*decoded) != stored.toLower())
+        fail("decode answers with a text that does not encode back to the stored one", stored);
 }
 
 }  // namespace

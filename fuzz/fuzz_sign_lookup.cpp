@@ -1,8 +1,8 @@
-// The sign lookup from arbitrary texts for year, month and day: it never
-// crashes, and what it leaves in SignResult is one of the twelve names or
-// nothing. A month that is not one of the twelve names finds nothing; a year
-// that is a number finds a sign only when it is a year of the table.
-#include "sign/modPlanetSign.h"
+// The find action's sign lookup from arbitrary texts for year, month and day:
+// it never crashes, a month that is not one of the twelve names finds nothing,
+// a year that is a number finds a sign only when it is a year of the table,
+// and a year that is no number always finds one.
+#include "sign/SignLookup.h"
 
 #include <QString>
 
@@ -13,11 +13,12 @@
 
 namespace {
 
-[[noreturn]] void fail(const char* what, const QString& year, const QString& month, const QString& day)
+[[noreturn]] void fail(const char* what, const QString& year, const QString& month, const QString& day,
+                       std::optional<sign::Sign> found)
 {
     std::fprintf(stderr, "sign lookup: %s\nyear [%s] month [%s] day [%s] result [%s]\n", what,
                  year.toUtf8().constData(), month.toUtf8().constData(), day.toUtf8().constData(),
-                 modPlanetSign::SignResult.toUtf8().constData());
+                 found ? sign::signName(*found).toUtf8().constData() : "");
     std::abort();
 }
 
@@ -31,37 +32,31 @@ QString text(FuzzedDataProvider& input)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using namespace modPlanetSign;
+    using namespace sign;
     FuzzedDataProvider input(data, size);
     // Half the time a real month name or year number, so that the deeper
     // paths are reached as often as the refusals.
     const std::uint8_t choice = input.ConsumeIntegral<std::uint8_t>();
-    const QString month = (choice & 1) ? MonthNames()[input.ConsumeIntegralInRange<std::size_t>(0, 11)] : text(input);
+    const QString month = (choice & 1) ? monthNames()[input.ConsumeIntegralInRange<std::size_t>(0, 11)] : text(input);
     const QString year = (choice & 2) ? QString::number(input.ConsumeIntegralInRange(1925, 2017)) : text(input);
     const QString day = (choice & 4) ? QString::number(input.ConsumeIntegralInRange(-1, 33)) : text(input);
 
-    SignResult.clear();
-    LookupSign1930To1970(year, month, day);
-    LookupSign1971To2012(year, month, day);
-
-    bool named = SignResult.isEmpty();
-    for (int s = 0; s < SignCount; ++s)
-        named = named || SignResult == SignName(static_cast<Sign>(s));
-    if (!named)
-        fail("a result that is not one of the twelve names", year, month, day);
+    const std::optional<Sign> found = findSign(year, month, day);
+    if (found && (static_cast<int>(*found) < 0 || static_cast<int>(*found) >= SignCount))
+        fail("a result that is not one of the twelve signs", year, month, day, found);
 
     bool monthKnown = false;
-    for (const QString& name : MonthNames())
+    for (const QString& name : monthNames())
         monthKnown = monthKnown || month == name;
     bool isNumber = false;
     const double number = year.trimmed().toDouble(&isNumber);
     const bool tableYear = isNumber && number >= FirstYear && number <= LastYear && std::floor(number) == number;
-    if (!monthKnown && !SignResult.isEmpty())
-        fail("a sign for a month that is not one of the twelve", year, month, day);
-    if (monthKnown && isNumber && tableYear == SignResult.isEmpty())
+    if (!monthKnown && found)
+        fail("a sign for a month that is not one of the twelve", year, month, day, found);
+    if (monthKnown && isNumber && tableYear != found.has_value())
         fail(tableYear ? "no sign for a year of the table" : "a sign for a year outside the table", year, month,
-             day);
-    if (monthKnown && !isNumber && SignResult.isEmpty())
-        fail("no sign where the year is no number (taken as met)", year, month, day);
+             day, found);
+    if (monthKnown && !isNumber && !found)
+        fail("no sign where the year is no number (taken as met)", year, month, day, found);
     return 0;
 }

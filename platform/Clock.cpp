@@ -10,7 +10,7 @@ std::function<QDate()>& source()
 }
 }  // namespace
 
-QDate Today()
+QDate today()
 {
     return source() ? source()() : QDate::currentDate();
 }

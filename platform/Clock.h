@@ -6,7 +6,7 @@
 namespace platform {
 
 // Today's date; tests set their own.
-QDate Today();
+QDate today();
 void setToday(std::function<QDate()> source);  // empty: the system clock again
 
 }  // namespace platform

@@ -13,7 +13,7 @@ std::function<void(int)>& handler()
 }
 }  // namespace
 
-void ExitProcess(int status)
+void endProcess(int status)
 {
     if (handler()) {
         handler()(status);
@@ -25,7 +25,7 @@ void ExitProcess(int status)
     std::_Exit(status);
 }
 
-void setExitHandler(std::function<void(int)> next)
+void setEndProcessHandler(std::function<void(int)> next)
 {
     handler() = std::move(next);
 }

@@ -1,5 +1,7 @@
 #include "platform/InstanceLock.h"
 
+#include "platform/ProgramInfo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +40,7 @@ QString InstanceLock::defaultDirectory()
         && info.ownerId() == ::getuid())
         return runtime;
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-           + QStringLiteral("/Ardentis");
+           + QLatin1Char('/') + QLatin1String(program::SettingsName);
 #endif
 }
 

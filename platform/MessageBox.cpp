@@ -5,27 +5,27 @@ namespace platform {
 namespace {
 // Until a real or fake box is wired in, nothing is shown and the safe answer
 // comes back: OK, or No to a question.
-int answerWithoutAsking(const QString&, int style)
+MessageAnswer answerWithoutAsking(const QString&, MessageStyle style)
 {
-    return (style & 0x7) == vbYesNo ? vbNo : vbOK;
+    return style.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-MsgBoxHandler& handler()
+MessageBoxHandler& handler()
 {
-    static MsgBoxHandler current = answerWithoutAsking;
+    static MessageBoxHandler current = answerWithoutAsking;
     return current;
 }
 }  // namespace
 
-int MsgBox(const QString& text, int style)
+MessageAnswer showMessage(const QString& text, MessageStyle style)
 {
     return handler()(text, style);
 }
 
-MsgBoxHandler setMsgBoxHandler(MsgBoxHandler next)
+MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)
 {
-    MsgBoxHandler previous = std::move(handler());
-    handler() = next ? std::move(next) : MsgBoxHandler(answerWithoutAsking);
+    MessageBoxHandler previous = std::move(handler());
+    handler() = next ? std::move(next) : MessageBoxHandler(answerWithoutAsking);
     return previous;
 }
 

@@ -8,30 +8,30 @@
 
 namespace platform {
 
-// Message box styles, combined by adding: buttons plus icon.
-enum MsgBoxStyle : int {
-    vbOKOnly = 0,
-    vbYesNo = 4,
-    vbCritical = 16,
-    vbInformation = 64,
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { Information, Critical };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct MessageStyle {
+    MessageButtons buttons;
+    MessageIcon icon;
+    bool operator==(const MessageStyle&) const = default;
 };
 
-// The button the user pressed.
-enum MsgBoxResult : int {
-    vbOK = 1,
-    vbYes = 6,
-    vbNo = 7,
-};
+// What the entry window's checks and the one-copy refusal show.
+inline constexpr MessageStyle Notice{MessageButtons::Ok, MessageIcon::Information};
+// What the referral checks show.
+inline constexpr MessageStyle Refusal{MessageButtons::Ok, MessageIcon::Critical};
+// The update question.
+inline constexpr MessageStyle Question{MessageButtons::YesNo, MessageIcon::Information};
 
-// The caption of every message box of the program.
-inline constexpr auto ProgramTitle = "QX Ardentis";
+using MessageBoxHandler = std::function<MessageAnswer(const QString& text, MessageStyle style)>;
 
-using MsgBoxHandler = std::function<int(const QString& text, int style)>;
+// Shows a modal message box captioned with the program title and returns
+// the button pressed.
+MessageAnswer showMessage(const QString& text, MessageStyle style);
 
-// Shows a modal message box and returns the button pressed.
-int MsgBox(const QString& text, int style);
-
-// Replaces what MsgBox does; returns the handler it replaced.
-MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler);
+// Replaces what showMessage does; returns the handler it replaced.
+MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
 
 }  // namespace platform

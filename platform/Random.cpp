@@ -19,7 +19,7 @@ std::function<double()>& scripted()
 }
 }  // namespace
 
-double Rnd()
+double nextRandom()
 {
     if (scripted())
         return scripted()();
@@ -27,13 +27,13 @@ double Rnd()
     return static_cast<double>(engine()() >> 11) * 0x1.0p-53;
 }
 
-void Randomize()
+void seedRandomFromClock()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     engine().seed(static_cast<std::uint64_t>(ticks));
 }
 
-void setRndSource(std::function<double()> source)
+void setRandomSource(std::function<double()> source)
 {
     scripted() = std::move(source);
 }

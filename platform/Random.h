@@ -5,12 +5,12 @@
 namespace platform {
 
 // The one program-wide generator: uniform values r with 0 <= r < 1.
-double Rnd();
+double nextRandom();
 
 // Seeds the generator from the clock.
-void Randomize();
+void seedRandomFromClock();
 
-// Tests script the values Rnd returns; empty: the real generator again.
-void setRndSource(std::function<double()> source);
+// Tests script the values nextRandom returns; empty: the real generator again.
+void setRandomSource(std::function<double()> source);
 
 }  // namespace platform

@@ -17,7 +17,7 @@ for scale in 1 2; do
   rm -rf "$out"
   mkdir -p "$out"
   QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
-    xvfb-run -a -s "-screen 0 2560x2048x24" "$build/tests/ardentis_screenshots" "$out"
+    xvfb-run -a -s "-screen 0 2560x2048x24" "$build/tools/screenshots/ardentis_screenshots" "$out"
   for window in frmMain frmDisplay frmAbout frmNagScreen2; do
     [[ -s "$out/$window.png" ]] || { echo "missing $out/$window.png" >&2; exit 1; }
   done

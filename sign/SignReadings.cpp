@@ -1,14 +1,10 @@
 #include "sign/SignReadings.h"
 
-#include "sign/modPlanetSign.h"
+namespace sign {
 
-#include <array>
-
-namespace modPlanetSign {
-
-const QString* SignReading(const QString& signName)
+const QString& signReading(Sign sign)
 {
-    // In zodiac order, so the first exact match wins as the names are compared.
+    // In zodiac order.
     static const std::array<QString, SignCount> readings = {
         QStringLiteral("You will fight from the front and not wait for anyone. You are the first to find "
                        "a quick and easy solution."),
@@ -35,14 +31,10 @@ const QString* SignReading(const QString& signName)
         QStringLiteral("You will do well in issues related to creativity and imagination. Your tendencies to "
                        "dream a lot may remove you from this real world."),
     };
-    for (int i = 0; i < SignCount; ++i) {
-        if (signName == SignName(static_cast<Sign>(i)))
-            return &readings[static_cast<std::size_t>(i)];
-    }
-    return nullptr;
+    return readings[static_cast<std::size_t>(sign)];
 }
 
-QString DefaultSignDescription()
+QString defaultReading()
 {
     return QStringLiteral(
         "This is an idealistic combination and you shall be able to approach issues with a neutral "
@@ -50,4 +42,4 @@ QString DefaultSignDescription()
         "a humane nature. But be careful not to make excuses when you are needed.");
 }
 
-}  // namespace modPlanetSign
+}  // namespace sign

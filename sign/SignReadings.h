@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QString>
+#include "sign/Sign.h"
 
-namespace modPlanetSign {
+namespace sign {
 
-// The reading of a warrior sign, looked up by its exact name. Returns nullptr
-// for any other text (an empty result, a name in other letter case).
-const QString* SignReading(const QString& signName);
+// How a person of this warrior sign solves problems and reacts in adverse
+// situations.
+const QString& signReading(Sign sign);
 
 // What the result window's reading shows until a find fills it.
-QString DefaultSignDescription();
+QString defaultReading();
 
-}  // namespace modPlanetSign
+}  // namespace sign

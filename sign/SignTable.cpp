@@ -1,14 +1,14 @@
 // Pallas's sign for every month from January 1930 to December 2012.
 // W(s): the whole month in sign s. T(d, a, b): sign a up to and including
 // day d, sign b from day d + 1 on.
-#include "sign/modPlanetSign.h"
+#include "sign/SignTable.h"
 
-namespace modPlanetSign {
+namespace sign {
 
 #define W(s) MonthEntry{0, Sign::s, Sign::s}
 #define T(d, a, b) MonthEntry{d, Sign::a, Sign::b}
 
-const std::array<YearEntry, LastYear - FirstYear + 1> SignTable = {{
+constexpr std::array<YearEntry, LastYear - FirstYear + 1> signTable = {{
     {1930, {{T(7, Pisces, Aries), W(Aries), T(28, Aries, Taurus), W(Taurus),
             T(26, Taurus, Gemini), W(Gemini), T(17, Gemini, Cancer), W(Cancer),
             T(6, Cancer, Leo), W(Leo), T(2, Leo, Virgo), W(Virgo)}}},
@@ -263,4 +263,13 @@ const std::array<YearEntry, LastYear - FirstYear + 1> SignTable = {{
 #undef W
 #undef T
 
-}  // namespace modPlanetSign
+// The lookup finds a year by its place in the table.
+static_assert([] {
+    for (std::size_t i = 0; i < signTable.size(); ++i) {
+        if (signTable[i].year != FirstYear + static_cast<int>(i))
+            return false;
+    }
+    return true;
+}());
+
+}  // namespace sign

@@ -3,14 +3,14 @@
 // result, and every menu opens from its access key.
 #include "TestSupport.h"
 
-#include "forms/Forms.h"
-#include "forms/LinkLabel.h"
-#include "forms/frmAbout.h"
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
-#include "forms/frmNagScreen2.h"
 #include "platform/MessageBox.h"
 #include "sign/SignReadings.h"
+#include "windows/AboutBox.h"
+#include "windows/EntryWindow.h"
+#include "windows/FarewellDialog.h"
+#include "windows/LinkLabel.h"
+#include "windows/ResultWindow.h"
+#include "windows/WindowRegistry.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -113,15 +113,15 @@ void expectEveryControlNamed(QWidget* window, const QStringList& mustBeReached)
 const QStringList menuItems = {"mnuExit", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout", "mnuDonate",
                                "mnuMakeMoneyOnline"};
 
-frmDisplay* findSignFor(const char* name, int day, const char* month, int year)
+ResultWindow* findSignFor(const char* name, int day, const char* month, int year)
 {
-    frmMain* main = Forms::Main();
-    main->txtName->setText(QLatin1String(name));
-    main->cboDate->setCurrentText(QString::number(day));
-    main->cboMonth->setCurrentText(QLatin1String(month));
-    main->cboYear->setCurrentText(QString::number(year));
-    main->cmdNext->click();
-    return Forms::LoadedDisplay();
+    EntryWindow* main = windows::entryWindow();
+    control<QLineEdit>(main, "txtName")->setText(QLatin1String(name));
+    control<QComboBox>(main, "cboDate")->setCurrentText(QString::number(day));
+    control<QComboBox>(main, "cboMonth")->setCurrentText(QLatin1String(month));
+    control<QComboBox>(main, "cboYear")->setCurrentText(QString::number(year));
+    control<QPushButton>(main, "cmdNext")->click();
+    return windows::loadedResultWindow();
 }
 
 class ScreenReader : public WidgetTest {};
@@ -130,18 +130,18 @@ class ScreenReader : public WidgetTest {};
 
 TEST_F(ScreenReader, everyControlOfTheEntryWindowHasAName)
 {
-    expectEveryControlNamed(Forms::Main(), QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
+    expectEveryControlNamed(windows::entryWindow(), QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
                                                        "cmdExit", "Label61", "lblFullBrand", "lblCobrand",
                                                        "mnuFindWarriorSign"} + menuItems);
 }
 
 TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
-    EXPECT_EQ(spokenName(main->txtName), QStringLiteral("Name"));
+    EXPECT_EQ(spokenName(control<QLineEdit>(main, "txtName")), QStringLiteral("Name"));
     const std::pair<QComboBox*, const char*> lists[] = {
-        {main->cboDate, "Date"}, {main->cboMonth, "Month"}, {main->cboYear, "Year"}};
+        {control<QComboBox>(main, "cboDate"), "Date"}, {control<QComboBox>(main, "cboMonth"), "Month"}, {control<QComboBox>(main, "cboYear"), "Year"}};
     for (const auto& [list, caption] : lists) {
         const QString before = spokenName(list);
         EXPECT_TRUE(before.contains(QLatin1String(caption))) << before.toStdString();
@@ -152,48 +152,49 @@ TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
 
 TEST_F(ScreenReader, everyControlOfTheResultWindowHasANameAndTheResultIsReadOut)
 {
-    frmDisplay* display = findSignFor("ADA", 10, "December", 1985);
+    ResultWindow* display = findSignFor("ADA", 10, "December", 1985);
     ASSERT_NE(display, nullptr);
     expectEveryControlNamed(display, QStringList{"cmdBack", "cmdExit", "Label61", "lblCobrand", "lblFullBrand",
                                                  "mnuFileBack"} + menuItems);
 
     // The reader speaks the sign and its reading themselves, and says what they are.
-    const QString sign = display->lblWarriorSign->text();
-    const QString* reading = modPlanetSign::SignReading(sign);
-    ASSERT_NE(reading, nullptr) << sign.toStdString();
-    QAccessibleInterface* signLabel = QAccessible::queryAccessibleInterface(display->lblWarriorSign);
-    QAccessibleInterface* readingLabel = QAccessible::queryAccessibleInterface(display->lblSignDesc);
+    const QString sign = control<QLabel>(display, "lblWarriorSign")->text();
+    ASSERT_EQ(sign, QStringLiteral("Cancer"));
+    const QString reading = sign::signReading(sign::Sign::Cancer);
+    QAccessibleInterface* signLabel = QAccessible::queryAccessibleInterface(control<QLabel>(display, "lblWarriorSign"));
+    QAccessibleInterface* readingLabel = QAccessible::queryAccessibleInterface(control<QLabel>(display, "lblSignDesc"));
     EXPECT_EQ(signLabel->text(QAccessible::Name), sign);
-    EXPECT_EQ(readingLabel->text(QAccessible::Name), *reading);
+    EXPECT_EQ(readingLabel->text(QAccessible::Name), reading);
     EXPECT_FALSE(signLabel->text(QAccessible::Description).isEmpty());
     EXPECT_FALSE(readingLabel->text(QAccessible::Description).isEmpty());
 
     // Back and a second find: the reader follows the new result.
-    display->cmdBack->click();
+    control<QPushButton>(display, "cmdBack")->click();
     settle();
     display = findSignFor("ADA", 1, "January", 1930);
     ASSERT_NE(display, nullptr);
-    signLabel = QAccessible::queryAccessibleInterface(display->lblWarriorSign);
-    readingLabel = QAccessible::queryAccessibleInterface(display->lblSignDesc);
+    signLabel = QAccessible::queryAccessibleInterface(control<QLabel>(display, "lblWarriorSign"));
+    readingLabel = QAccessible::queryAccessibleInterface(control<QLabel>(display, "lblSignDesc"));
     EXPECT_NE(signLabel->text(QAccessible::Name), sign);  // another sign: the name follows it
-    EXPECT_EQ(signLabel->text(QAccessible::Name), display->lblWarriorSign->text());
-    EXPECT_EQ(readingLabel->text(QAccessible::Name), *modPlanetSign::SignReading(display->lblWarriorSign->text()));
+    EXPECT_EQ(signLabel->text(QAccessible::Name), control<QLabel>(display, "lblWarriorSign")->text());
+    EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Pisces"));
+    EXPECT_EQ(readingLabel->text(QAccessible::Name), sign::signReading(sign::Sign::Pisces));
 }
 
 TEST_F(ScreenReader, everyControlOfTheAboutBoxHasAName)
 {
-    frmAbout about;
+    AboutBox about;
     expectEveryControlNamed(&about, {"cmdOK", "Label5", "lblHomePage"});
 }
 
 TEST_F(ScreenReader, everyControlOfTheFarewellDialogHasAName)
 {
-    frmNagScreen2* farewell = Forms::NagScreen2();
+    FarewellDialog* farewell = windows::farewellDialog();
     expectEveryControlNamed(farewell, {"cmdClose", "Check1", "txtName", "txtEmail", "txtFriendName",
                                        "txtFriendEmail", "cmdSubmit", "txtMessage", "lblGoToHome"});
     // Once typed into, a box is still read by what it asks for.
-    farewell->txtEmail->setText(QStringLiteral("me@example.com"));
-    EXPECT_TRUE(spokenName(farewell->txtEmail).contains(QStringLiteral("Your Email Address")));
+    control<QLineEdit>(farewell, "txtEmail")->setText(QStringLiteral("me@example.com"));
+    EXPECT_TRUE(spokenName(control<QLineEdit>(farewell, "txtEmail")).contains(QStringLiteral("Your Email Address")));
 }
 
 namespace {
@@ -225,7 +226,7 @@ struct AboutAnsweredWithEnter {
     AboutAnsweredWithEnter()
     {
         QObject::connect(&poll, &QTimer::timeout, [this] {
-            if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+            if (auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget())) {
                 ++opened;
                 QTest::keyClick(about, Qt::Key_Return);
             }
@@ -238,13 +239,13 @@ struct AboutAnsweredWithEnter {
 
 TEST_F(KeyboardOnly, everyMenuOfTheEntryWindowOpensFromItsAccessKeys)
 {
-    frmMain* main = activated(Forms::Main());
+    EntryWindow* main = activated(windows::entryWindow());
 
-    choose(main, main->mnuFile, Qt::Key_F, Qt::Key_A);  // find, with no name typed
+    choose(main, control<QMenu>(main, "mnuFile"), Qt::Key_F, Qt::Key_A);  // find, with no name typed
     EXPECT_EQ(messages.texts(), QStringList{"Please Enter Your Name"});
-    choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_O);
-    choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_V);
-    choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_U);
+    choose(main, control<QMenu>(main, "mnuHelp"), Qt::Key_H, Qt::Key_O);
+    choose(main, control<QMenu>(main, "mnuHelp"), Qt::Key_H, Qt::Key_V);
+    choose(main, control<QMenu>(main, "mnuHelp"), Qt::Key_H, Qt::Key_U);
     QTest::keyClick(main, Qt::Key_D, Qt::AltModifier);
     QTest::keyClick(main, Qt::Key_O, Qt::AltModifier);  // Make Money Online is switched off
     EXPECT_EQ(pages.addresses,
@@ -252,52 +253,52 @@ TEST_F(KeyboardOnly, everyMenuOfTheEntryWindowOpensFromItsAccessKeys)
 
     {
         AboutAnsweredWithEnter answer;
-        choose(main, main->mnuHelp, Qt::Key_H, Qt::Key_A);
+        choose(main, control<QMenu>(main, "mnuHelp"), Qt::Key_H, Qt::Key_A);
         EXPECT_EQ(answer.opened, 1);
     }
 
     activated(main);
-    choose(main, main->mnuFile, Qt::Key_F, Qt::Key_X);
+    choose(main, control<QMenu>(main, "mnuFile"), Qt::Key_F, Qt::Key_X);
     settle();
-    EXPECT_EQ(Forms::LoadedMain(), nullptr);
-    ASSERT_NE(Forms::LoadedNagScreen2(), nullptr);
-    EXPECT_TRUE(Forms::LoadedNagScreen2()->isVisible());
+    EXPECT_EQ(windows::loadedEntryWindow(), nullptr);
+    ASSERT_NE(windows::loadedFarewellDialog(), nullptr);
+    EXPECT_TRUE(windows::loadedFarewellDialog()->isVisible());
 }
 
 TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
 {
-    frmDisplay* display = findSignFor("ADA", 10, "December", 1985);
+    ResultWindow* display = findSignFor("ADA", 10, "December", 1985);
     ASSERT_NE(display, nullptr);
     activated(display);
 
-    choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_O);
-    choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_V);
-    choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_C);  // this window's update item has its own letter
+    choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H, Qt::Key_O);
+    choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H, Qt::Key_V);
+    choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H, Qt::Key_C);  // this window's update item has its own letter
     QTest::keyClick(display, Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(pages.addresses,
               QStringList({page("help-web-page"), page("home-page"), page("download-web-page"), page("donate")}));
 
     {
         AboutAnsweredWithEnter answer;
-        choose(display, display->mnuHelp, Qt::Key_H, Qt::Key_A);
+        choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H, Qt::Key_A);
         EXPECT_EQ(answer.opened, 1);
     }
 
     activated(display);
-    choose(display, display->mnuFile, Qt::Key_F, Qt::Key_B);
+    choose(display, control<QMenu>(display, "mnuFile"), Qt::Key_F, Qt::Key_B);
     settle();
-    EXPECT_EQ(Forms::LoadedDisplay(), nullptr);
-    frmMain* main = Forms::LoadedMain();
+    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
+    EntryWindow* main = windows::loadedEntryWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->txtName->text(), QStringLiteral("ADA"));
+    EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("ADA"));
 
     display = findSignFor("ADA", 10, "December", 1985);
     ASSERT_NE(display, nullptr);
     activated(display);
-    choose(display, display->mnuFile, Qt::Key_F, Qt::Key_X);
+    choose(display, control<QMenu>(display, "mnuFile"), Qt::Key_F, Qt::Key_X);
     settle();
-    EXPECT_EQ(Forms::LoadedDisplay(), nullptr);
-    ASSERT_NE(Forms::LoadedNagScreen2(), nullptr);
-    EXPECT_TRUE(Forms::LoadedNagScreen2()->isVisible());
+    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
+    ASSERT_NE(windows::loadedFarewellDialog(), nullptr);
+    EXPECT_TRUE(windows::loadedFarewellDialog()->isVisible());
 }

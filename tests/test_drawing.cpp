@@ -1,10 +1,10 @@
 // What the entry window draws from its own shortcuts (ready-made icon pixels,
 // a wrapped label measured once, a menu overflow icon read when drawn) must
 // be exactly what Qt would have drawn without them.
-#include "forms/AppStyle.h"
-#include "forms/ProgramIconPixels.h"
-#include "forms/Style.h"
-#include "forms/WrapLabel.h"
+#include "windows/AppStyle.h"
+#include "windows/ProgramIconPixels.h"
+#include "windows/Style.h"
+#include "windows/WrapLabel.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -33,10 +33,10 @@ TEST(ProgramIcon, isTheIconFilesPixelForPixelInBothSizes)
 {
     ASSERT_FALSE(iconFile(32).isNull());
     EXPECT_EQ(pixelsOf(style::iconpixels::Icon32, 32), iconFile(32))
-        << "forms/ProgramIconPixels.cpp is out of date: write it again with icon_pixels";
+        << "the generated icon pixels differ from the icon file";
     EXPECT_EQ(pixelsOf(style::iconpixels::Icon64, 64), iconFile(64))
-        << "forms/ProgramIconPixels.cpp is out of date: write it again with icon_pixels";
-    EXPECT_EQ(style::ProgramIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
+        << "the generated icon pixels differ from the icon file";
+    EXPECT_EQ(style::programIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
 }
 
 TEST(WrapLabel, measuresAsQLabelDoesAndFollowsItsTextAndFont)

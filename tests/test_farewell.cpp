@@ -2,14 +2,15 @@
 // result window brings the dialog up, and leaving the dialog ends everything.
 #include "TestSupport.h"
 
-#include "forms/Forms.h"
-#include "forms/LinkLabel.h"
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
-#include "forms/frmNagScreen2.h"
-#include "links/modHelp.h"
+#include "links/WebPages.h"
 #include "platform/Exit.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramInfo.h"
+#include "windows/EntryWindow.h"
+#include "windows/FarewellDialog.h"
+#include "windows/LinkLabel.h"
+#include "windows/ResultWindow.h"
+#include "windows/WindowRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,9 +24,9 @@ namespace {
 
 class Farewell : public WidgetTest {};
 
-frmNagScreen2* shownDialog()
+FarewellDialog* shownDialog()
 {
-    return shownActive(Forms::NagScreen2());
+    return shownActive(windows::farewellDialog());
 }
 
 QList<QWidget*> visibleWindows()
@@ -42,39 +43,39 @@ QList<QWidget*> visibleWindows()
 
 TEST_F(Farewell, isDrawnAtItsSizeAndPlacesWithItsTexts)
 {
-    frmNagScreen2* dialog = Forms::NagScreen2();
+    FarewellDialog* dialog = windows::farewellDialog();
     EXPECT_EQ(dialog->size(), QSize(741, 315));  // 11115 x 4725 twips
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("QX Ardentis v1.25"));
-    EXPECT_EQ(dialog->lblNagScreen2Caption->text(), QStringLiteral("QX Ardentis v1.25"));
+    EXPECT_EQ(dialog->windowTitle(), QLatin1String(program::WindowCaption));
+    EXPECT_EQ(control<QLabel>(dialog, "lblNagScreen2Caption")->text(), QLatin1String(program::WindowCaption));
     EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
-    EXPECT_EQ(dialog->Frame2->geometry(), QRect(8, 216, 471, 97));
-    EXPECT_EQ(dialog->Frame6->geometry(), QRect(488, 8, 249, 305));
-    EXPECT_EQ(dialog->txtEmail->geometry(), QRect(240, 24, 225, 19));
-    EXPECT_EQ(dialog->cmdClose->geometry(), QRect(400, 184, 83, 25));
+    EXPECT_EQ(control<QGroupBox>(dialog, "Frame2")->geometry(), QRect(8, 216, 471, 97));
+    EXPECT_EQ(control<QGroupBox>(dialog, "Frame6")->geometry(), QRect(488, 8, 249, 305));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtEmail")->geometry(), QRect(240, 24, 225, 19));
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->geometry(), QRect(400, 184, 83, 25));
     // The message box lies below what the frame shows.
-    EXPECT_GE(dialog->txtMessage->geometry().top(), dialog->Frame2->height());
-    EXPECT_EQ(dialog->Frame2->title(), QStringLiteral("Refer A Friend"));
-    EXPECT_EQ(dialog->Frame6->title(), QStringLiteral("Download Quillon Softwares"));
-    EXPECT_EQ(dialog->Check1->text(), QStringLiteral("Click Here To Visit Zentrova Now"));
-    EXPECT_EQ(dialog->cmdClose->text(), QStringLiteral("E&xit"));
-    EXPECT_EQ(dialog->cmdSubmit->text(), QStringLiteral("Refer A Friend &Now"));
-    EXPECT_EQ(dialog->lblGoToHome->text(), QStringLiteral("Click Here To Visit Quillon Softwares"));
-    EXPECT_EQ(dialog->lblGoToHome->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(dialog->Check1->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_GE(control<QPlainTextEdit>(dialog, "txtMessage")->geometry().top(), control<QGroupBox>(dialog, "Frame2")->height());
+    EXPECT_EQ(control<QGroupBox>(dialog, "Frame2")->title(), QStringLiteral("Refer A Friend"));
+    EXPECT_EQ(control<QGroupBox>(dialog, "Frame6")->title(), QStringLiteral("Download Quillon Softwares"));
+    EXPECT_EQ(control<QPushButton>(dialog, "Check1")->text(), QStringLiteral("Click Here To Visit Zentrova Now"));
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->text(), QStringLiteral("E&xit"));
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
+    EXPECT_EQ(control<LinkLabel>(dialog, "lblGoToHome")->text(), QStringLiteral("Click Here To Visit Quillon Softwares"));
+    EXPECT_EQ(control<LinkLabel>(dialog, "lblGoToHome")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(control<QPushButton>(dialog, "Check1")->cursor().shape(), Qt::PointingHandCursor);
 
-    const QString suite = dialog->Label3->text();
+    const QString suite = control<QLabel>(dialog, "Label3")->text();
     EXPECT_TRUE(suite.contains(QStringLiteral("the world\u2019s largest resource")));
     EXPECT_TRUE(suite.contains(QStringLiteral("interests.") + QString(61, u' ') + QStringLiteral("All the programs")));
     EXPECT_TRUE(suite.endsWith(QStringLiteral("friends and family. ")));
 
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("Your Name"));
-    EXPECT_EQ(dialog->txtEmail->text(), QStringLiteral("Your Email Address"));
-    EXPECT_EQ(dialog->txtFriendName->text(), QStringLiteral("Friend's Name"));
-    EXPECT_EQ(dialog->txtFriendEmail->text(), QStringLiteral("Friend's Email Address"));
-    EXPECT_EQ(dialog->txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("Your Name"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtEmail")->text(), QStringLiteral("Your Email Address"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtFriendName")->text(), QStringLiteral("Friend's Name"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtFriendEmail")->text(), QStringLiteral("Friend's Email Address"));
+    EXPECT_EQ(control<QPlainTextEdit>(dialog, "txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
 }
 
 TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
@@ -83,88 +84,88 @@ TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
                                             {0.9999999, 3}};
     for (const auto& [r, k] : draws) {
         scriptRandom({r, 0.0, 0.0});
-        frmNagScreen2* dialog = Forms::NagScreen2();
-        EXPECT_EQ(dialog->Label2->text(), frmNagScreen2::AppealText(k)) << r;
+        FarewellDialog* dialog = windows::farewellDialog();
+        EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), FarewellDialog::appealText(k)) << r;
         dialog->show();
         dialog->hide();
         dialog->show();
-        EXPECT_EQ(dialog->Label2->text(), frmNagScreen2::AppealText(k)) << r;
-        Forms::UnloadAllQuietly();
+        EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), FarewellDialog::appealText(k)) << r;
+        windows::unloadAllQuietly();
         settle();
     }
-    EXPECT_TRUE(frmNagScreen2::AppealText(1).endsWith(QStringLiteral("regularly visiting Zentrova")));
-    EXPECT_TRUE(frmNagScreen2::AppealText(3).contains(QStringLiteral("activites")));
+    EXPECT_TRUE(FarewellDialog::appealText(1).endsWith(QStringLiteral("regularly visiting Zentrova")));
+    EXPECT_TRUE(FarewellDialog::appealText(3).contains(QStringLiteral("activites")));
 }
 
 TEST_F(Farewell, tabOrderStartsOnExitAndEnterThenEndsTheProgram)
 {
-    frmNagScreen2* dialog = shownDialog();
-    const QList<QWidget*> order = {dialog->cmdClose, dialog->Check1, dialog->txtName, dialog->cmdSubmit,
-                                   dialog->txtEmail, dialog->txtFriendEmail, dialog->txtFriendName,
-                                   dialog->txtMessage};
-    EXPECT_EQ(QApplication::focusWidget(), dialog->cmdClose);
+    FarewellDialog* dialog = shownDialog();
+    const QList<QWidget*> order = {control<QPushButton>(dialog, "cmdClose"), control<QPushButton>(dialog, "Check1"), control<QLineEdit>(dialog, "txtName"), control<QPushButton>(dialog, "cmdSubmit"),
+                                   control<QLineEdit>(dialog, "txtEmail"), control<QLineEdit>(dialog, "txtFriendEmail"), control<QLineEdit>(dialog, "txtFriendName"),
+                                   control<QPlainTextEdit>(dialog, "txtMessage")};
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(dialog, "cmdClose"));
     for (qsizetype i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
     }
-    dialog->cmdClose->setFocus();
-    QTest::keyClick(dialog->cmdClose, Qt::Key_Return);
+    control<QPushButton>(dialog, "cmdClose")->setFocus();
+    QTest::keyClick(control<QPushButton>(dialog, "cmdClose"), Qt::Key_Return);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(Forms::LoadOrder().isEmpty());
+    EXPECT_TRUE(windows::loadOrder().isEmpty());
 }
 
 TEST_F(Farewell, placeholdersClearOnEntryAndComeBackWhenLeftEmpty)
 {
-    frmNagScreen2* dialog = shownDialog();
-    dialog->txtName->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(dialog->txtName->text(), QString());
-    QTest::keyClicks(dialog->txtName, QStringLiteral("   "));
-    dialog->cmdSubmit->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("Your Name"));
+    FarewellDialog* dialog = shownDialog();
+    control<QLineEdit>(dialog, "txtName")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QString());
+    QTest::keyClicks(control<QLineEdit>(dialog, "txtName"), QStringLiteral("   "));
+    control<QPushButton>(dialog, "cmdSubmit")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("Your Name"));
 
-    dialog->txtFriendName->setText(QStringLiteral("  Friend's Name "));
-    dialog->txtFriendName->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(dialog->txtFriendName->text(), QString());
-    dialog->txtFriendName->setText(QStringLiteral("friend's name"));
-    dialog->cmdClose->setFocus(Qt::TabFocusReason);
-    dialog->txtFriendName->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(dialog->txtFriendName->text(), QStringLiteral("friend's name"));  // other letter case stays
+    control<QLineEdit>(dialog, "txtFriendName")->setText(QStringLiteral("  Friend's Name "));
+    control<QLineEdit>(dialog, "txtFriendName")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtFriendName")->text(), QString());
+    control<QLineEdit>(dialog, "txtFriendName")->setText(QStringLiteral("friend's name"));
+    control<QPushButton>(dialog, "cmdClose")->setFocus(Qt::TabFocusReason);
+    control<QLineEdit>(dialog, "txtFriendName")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtFriendName")->text(), QStringLiteral("friend's name"));  // other letter case stays
 
     // Only spaces are trimmed: the message's line break keeps it from being cleared.
-    dialog->txtMessage->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(dialog->txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
-    dialog->txtMessage->clear();
-    dialog->cmdClose->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(dialog->txtMessage->toPlainText(), QStringLiteral("Your Message"));
+    control<QPlainTextEdit>(dialog, "txtMessage")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QPlainTextEdit>(dialog, "txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
+    control<QPlainTextEdit>(dialog, "txtMessage")->clear();
+    control<QPushButton>(dialog, "cmdClose")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QPlainTextEdit>(dialog, "txtMessage")->toPlainText(), QStringLiteral("Your Message"));
 }
 
 TEST_F(Farewell, aSpaceInAnEmailBoxIsRefusedAndTheFocusStays)
 {
-    frmNagScreen2* dialog = shownDialog();
-    for (QLineEdit* box : {dialog->txtEmail, dialog->txtFriendEmail}) {
+    FarewellDialog* dialog = shownDialog();
+    for (QLineEdit* box : {control<QLineEdit>(dialog, "txtEmail"), control<QLineEdit>(dialog, "txtFriendEmail")}) {
         messages.shown.clear();
         box->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box, QStringLiteral("a b"));
         EXPECT_EQ(box->text(), QStringLiteral("ab"));
         EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Email Address Cannot Contain Space"),
-                                                        platform::vbOKOnly + platform::vbCritical}}));
+                                                        platform::Refusal}}));
         EXPECT_EQ(QApplication::focusWidget(), box);
     }
     messages.shown.clear();
-    dialog->txtName->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(dialog->txtName, QStringLiteral("Ann Lee"));
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("Ann Lee"));
+    control<QLineEdit>(dialog, "txtName")->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(control<QLineEdit>(dialog, "txtName"), QStringLiteral("Ann Lee"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("Ann Lee"));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
 {
-    frmNagScreen2* dialog = shownDialog();
-    QTest::mouseClick(dialog->Check1, Qt::LeftButton);
-    EXPECT_FALSE(dialog->Check1->isChecked());
-    QTest::mouseClick(dialog->Check1, Qt::LeftButton);
-    EXPECT_FALSE(dialog->Check1->isChecked());
-    QTest::mouseClick(dialog->lblGoToHome, Qt::LeftButton);
+    FarewellDialog* dialog = shownDialog();
+    QTest::mouseClick(control<QPushButton>(dialog, "Check1"), Qt::LeftButton);
+    EXPECT_FALSE(control<QPushButton>(dialog, "Check1")->isChecked());
+    QTest::mouseClick(control<QPushButton>(dialog, "Check1"), Qt::LeftButton);
+    EXPECT_FALSE(control<QPushButton>(dialog, "Check1")->isChecked());
+    QTest::mouseClick(control<LinkLabel>(dialog, "lblGoToHome"), Qt::LeftButton);
     EXPECT_EQ(pages.addresses, QStringList({page("home-page"), page("home-page"), page("quillonsoftwares")}));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(end.statuses.isEmpty());
@@ -172,89 +173,89 @@ TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
 
 TEST_F(Farewell, leavingTheMainWindowShowsTheDialogWhoseExitEndsEverything)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
-    main->mnuExit->trigger();
+    control<QAction>(main, "mnuExit")->trigger();
     settle();
-    EXPECT_EQ(Forms::LoadedMain(), nullptr);
-    ASSERT_NE(Forms::LoadedNagScreen2(), nullptr);
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{Forms::LoadedNagScreen2()});
+    EXPECT_EQ(windows::loadedEntryWindow(), nullptr);
+    ASSERT_NE(windows::loadedFarewellDialog(), nullptr);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{windows::loadedFarewellDialog()});
     EXPECT_TRUE(end.statuses.isEmpty());  // closing a window never ends the program by itself
 
-    QTest::mouseClick(Forms::LoadedNagScreen2()->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(windows::loadedFarewellDialog(), "cmdClose"), Qt::LeftButton);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(Forms::LoadOrder().isEmpty());
+    EXPECT_TRUE(windows::loadOrder().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST_F(Farewell, leavingTheResultWindowKeepsTheMainWindowHiddenUntilTheEnd)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
-    main->txtName->setText(QStringLiteral("A"));
-    main->cmdNext_Click();
-    frmDisplay* display = Forms::LoadedDisplay();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
+    control<QPushButton>(main, "cmdNext")->click();
+    ResultWindow* display = windows::loadedResultWindow();
     ASSERT_NE(display, nullptr);
-    EXPECT_EQ(Forms::LoadOrder(), QList<QWidget*>({main, display, Forms::LoadedNagScreen2()}));
+    EXPECT_EQ(windows::loadOrder(), QList<QWidget*>({main, display, windows::loadedFarewellDialog()}));
 
     display->close();  // the close box
     settle();
-    EXPECT_EQ(Forms::LoadedDisplay(), nullptr);
-    EXPECT_EQ(Forms::LoadedMain(), main);
+    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
+    EXPECT_EQ(windows::loadedEntryWindow(), main);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{Forms::LoadedNagScreen2()});
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{windows::loadedFarewellDialog()});
 
     // The dialog's close box ends the program just like its Exit button.
-    Forms::LoadedNagScreen2()->close();
+    windows::loadedFarewellDialog()->close();
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(Forms::LoadOrder().isEmpty());
+    EXPECT_TRUE(windows::loadOrder().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
-    main->cmdExit_Click();
-    frmNagScreen2* dialog = Forms::LoadedNagScreen2();
+    control<QPushButton>(main, "cmdExit")->click();
+    FarewellDialog* dialog = windows::loadedFarewellDialog();
     ASSERT_NE(dialog, nullptr);
-    const QString appeal = dialog->Label2->text();
-    dialog->txtName->setText(QStringLiteral("KEPT"));
+    const QString appeal = control<QLabel>(dialog, "Label2")->text();
+    control<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("KEPT"));
 
-    frmMain* fresh = Forms::Main();  // the main window comes back as a fresh load
+    EntryWindow* fresh = windows::entryWindow();  // the main window comes back as a fresh load
     EXPECT_NE(fresh, main);
-    fresh->txtName->setText(QStringLiteral("B"));
-    fresh->cmdNext_Click();
+    control<QLineEdit>(fresh, "txtName")->setText(QStringLiteral("B"));
+    control<QPushButton>(fresh, "cmdNext")->click();
     EXPECT_FALSE(dialog->isVisible());
-    Forms::LoadedDisplay()->cmdBack_Click();
+    control<QPushButton>(windows::loadedResultWindow(), "cmdBack")->click();
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(Forms::LoadedNagScreen2(), dialog);
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("KEPT"));
-    EXPECT_EQ(dialog->Label2->text(), appeal);
+    EXPECT_EQ(windows::loadedFarewellDialog(), dialog);
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("KEPT"));
+    EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeal);
     EXPECT_TRUE(end.statuses.isEmpty());
 }
 
 TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
-    main->txtName->setText(QStringLiteral("A"));
-    main->cmdNext_Click();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
+    control<QPushButton>(main, "cmdNext")->click();
     // A window coming into view on the way out would be a fault.
     int shownOnTheWay = 0;
     end.statuses.clear();
-    platform::setExitHandler([&](int status) {
+    platform::setEndProcessHandler([&](int status) {
         end.statuses.append(status);
         shownOnTheWay += static_cast<int>(visibleWindows().size());
         if (end.statuses.size() == 1)
-            modHelp::EndProgram();  // a nested call: ends right there
+            windows::endProgram();  // a nested call: ends right there
     });
-    modHelp::EndProgram();
+    windows::endProgram();
     EXPECT_EQ(end.statuses, QList<int>({0, 0}));
     EXPECT_EQ(shownOnTheWay, 0);
-    EXPECT_TRUE(Forms::LoadOrder().isEmpty());
+    EXPECT_TRUE(windows::loadOrder().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
-    platform::setExitHandler([this](int status) { end.statuses.append(status); });
+    platform::setEndProcessHandler([this](int status) { end.statuses.append(status); });
 }

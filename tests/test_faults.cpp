@@ -5,6 +5,8 @@
 // xdotool the way a user would: type a name, find the sign, leave through the
 // farewell dialog. The program must end with status 0 every time and leave
 // alone every file that is not its own.
+#include "platform/ProgramInfo.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -37,7 +39,7 @@ namespace {
 
 int programRuns = 0;  // reported at the end of the run
 
-const QString windowCaption = QStringLiteral("QX Ardentis v1.25");
+const QString windowCaption = QLatin1String(program::WindowCaption);
 const QString boxCaption = QStringLiteral("QX Ardentis");
 constexpr int patience = 30000;  // milliseconds; the sanitizer build starts slowly
 

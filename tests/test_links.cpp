@@ -2,12 +2,13 @@
 // the about box opens modally from both windows and leaves them as they were.
 #include "TestSupport.h"
 
-#include "forms/Forms.h"
-#include "forms/LinkLabel.h"
-#include "forms/frmAbout.h"
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
-#include "links/modHelp.h"
+#include "links/WebPages.h"
+#include "platform/ProgramInfo.h"
+#include "windows/AboutBox.h"
+#include "windows/EntryWindow.h"
+#include "windows/LinkLabel.h"
+#include "windows/ResultWindow.h"
+#include "windows/WindowRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,10 +24,10 @@ namespace {
 class Links : public WidgetTest {};
 
 // Runs `inside` once the modal about box is up, then closes it with `closeKey`.
-void whileAboutIsOpen(const std::function<void(frmAbout*)>& inside, Qt::Key closeKey = Qt::Key_Escape)
+void whileAboutIsOpen(const std::function<void(AboutBox*)>& inside, Qt::Key closeKey = Qt::Key_Escape)
 {
     QTimer::singleShot(0, [=] {
-        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
         inside(about);
         QTest::keyClick(about, closeKey);
@@ -77,18 +78,18 @@ QStringList activateAll(QWidget* window)
 
 TEST(PageAddresses, areTheSiteHostThePathAndThePageKeyAndNothingElse)
 {
-    EXPECT_EQ(page("home-page"), QStringLiteral("http://www.zentrova.com/ardentis/ssd.php?page=home-page"));
+    EXPECT_EQ(page("home-page"), QStringLiteral("http://") + QLatin1String(program::SiteHost) + QStringLiteral("/ardentis/ssd.php?page=home-page"));
     EXPECT_EQ(page("quillonsoftwares"),
-              QStringLiteral("http://www.zentrova.com/ardentis/ssd.php?page=quillonsoftwares"));
+              QStringLiteral("http://") + QLatin1String(program::SiteHost) + QStringLiteral("/ardentis/ssd.php?page=quillonsoftwares"));
 }
 
 TEST_F(Links, eachOpenerOpensItsOwnPageOncePerCall)
 {
     const std::pair<void (*)(), const char*> openers[] = {
-        {modHelp::OpenHomePage, "home-page"},         {modHelp::OpenOnlineHelpPage, "help-web-page"},
-        {modHelp::OpenDownloadPage, "download-web-page"}, {modHelp::OpenDonatePage, "donate"},
-        {modHelp::OpenFullBrandPage, "fully-branded"}, {modHelp::OpenCoBrandPage, "co-brand"},
-        {modHelp::OpenSoftwaresPage, "quillonsoftwares"},
+        {links::openHomePage, "home-page"},         {links::openOnlineHelpPage, "help-web-page"},
+        {links::openDownloadPage, "download-web-page"}, {links::openDonatePage, "donate"},
+        {links::openFullBrandPage, "fully-branded"}, {links::openCoBrandPage, "co-brand"},
+        {links::openSoftwaresPage, "quillonsoftwares"},
     };
     QStringList expected;
     for (const auto& [open, key] : openers) {
@@ -100,7 +101,7 @@ TEST_F(Links, eachOpenerOpensItsOwnPageOncePerCall)
 
 TEST_F(Links, everyItemAndLabelOfTheMainWindowOpensItsPageEachTimeItIsUsed)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
     const QStringList expected = activateAll(main);
     EXPECT_EQ(pages.addresses, expected);
@@ -110,13 +111,13 @@ TEST_F(Links, everyItemAndLabelOfTheMainWindowOpensItsPageEachTimeItIsUsed)
 
 TEST_F(Links, theResultWindowOpensTheSameAddressesAsTheMainWindow)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     const QStringList fromMain = activateAll(main);
     pages.addresses.clear();
 
-    main->txtName->setText(QStringLiteral("A"));
-    main->cmdNext_Click();
-    frmDisplay* display = Forms::LoadedDisplay();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
+    control<QPushButton>(main, "cmdNext")->click();
+    ResultWindow* display = windows::loadedResultWindow();
     ASSERT_NE(display, nullptr);
     const QStringList fromDisplay = activateAll(display);
     EXPECT_EQ(pages.addresses, fromDisplay);
@@ -126,7 +127,7 @@ TEST_F(Links, theResultWindowOpensTheSameAddressesAsTheMainWindow)
 
 TEST_F(Links, makeMoneyOnlineIsSwitchedOffButWouldOpenTheFullBrandOffer)
 {
-    for (QAction* item : {Forms::Main()->mnuMakeMoneyOnline, Forms::Display()->mnuMakeMoneyOnline}) {
+    for (QAction* item : {control<QAction>(windows::entryWindow(), "mnuMakeMoneyOnline"), control<QAction>(windows::resultWindow(), "mnuMakeMoneyOnline")}) {
         EXPECT_FALSE(item->isEnabled());
         item->trigger();  // a switched-off item does nothing
         EXPECT_TRUE(pages.addresses.isEmpty());
@@ -139,60 +140,60 @@ TEST_F(Links, makeMoneyOnlineIsSwitchedOffButWouldOpenTheFullBrandOffer)
 
 TEST_F(Links, aboutBoxOpensModallyShowsItsTextsAndItsLinksKeepItOpen)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
-    main->txtName->setText(QStringLiteral("KEEP"));
-    main->cboMonth->setCurrentIndex(4);
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("KEEP"));
+    control<QComboBox>(main, "cboMonth")->setCurrentIndex(4);
 
     bool inspected = false;
-    whileAboutIsOpen([&](frmAbout* about) {
+    whileAboutIsOpen([&](AboutBox* about) {
         inspected = true;
         EXPECT_TRUE(about->isModal());
-        EXPECT_EQ(about->windowTitle(), QStringLiteral("QX Ardentis v1.25"));
-        EXPECT_EQ(about->Label2->text(), QStringLiteral("QX Ardentis v1.25"));
-        EXPECT_TRUE(about->Label1->text().startsWith(QStringLiteral("QX Ardentis describes the placement of Pallas")));
-        EXPECT_EQ(about->Label5->text(), QStringLiteral("Click here for more details"));
-        EXPECT_EQ(about->lblHomePage->text(), QStringLiteral("Click here to visit www.zentrova.com"));
+        EXPECT_EQ(about->windowTitle(), QLatin1String(program::WindowCaption));
+        EXPECT_EQ(control<QLabel>(about, "Label2")->text(), QLatin1String(program::WindowCaption));
+        EXPECT_TRUE(control<QLabel>(about, "Label1")->text().startsWith(QStringLiteral("QX Ardentis describes the placement of Pallas")));
+        EXPECT_EQ(control<QLabel>(about, "Label5")->text(), QStringLiteral("Click here for more details"));
+        EXPECT_EQ(control<LinkLabel>(about, "lblHomePage")->text(), QStringLiteral("Click here to visit ") + QLatin1String(program::SiteHost));
         EXPECT_TRUE(QTest::qWaitForWindowActive(about));
-        EXPECT_EQ(QApplication::focusWidget(), about->cmdOK);
-        EXPECT_TRUE(about->cmdOK->isDefault());
+        EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(about, "cmdOK"));
+        EXPECT_TRUE(control<QPushButton>(about, "cmdOK")->isDefault());
         EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
         EXPECT_EQ(about->parentWidget(), main);  // owned by the window below: no task-bar entry
-        ASSERT_FALSE(about->picIcon->pixmap().isNull());
-        EXPECT_EQ(about->picIcon->size(), QSize(32, 32));
+        ASSERT_FALSE(control<QLabel>(about, "picIcon")->pixmap().isNull());
+        EXPECT_EQ(control<QLabel>(about, "picIcon")->size(), QSize(32, 32));
         for (int i = 0; i < 2; ++i) {
-            QTest::mouseClick(about->Label5, Qt::LeftButton);
-            QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
+            QTest::mouseClick(control<QLabel>(about, "Label5"), Qt::LeftButton);
+            QTest::mouseClick(control<LinkLabel>(about, "lblHomePage"), Qt::LeftButton);
         }
         EXPECT_TRUE(about->isVisible());
     });
-    main->mnuAbout->trigger();
+    control<QAction>(main, "mnuAbout")->trigger();
     EXPECT_TRUE(inspected);
     EXPECT_EQ(pages.addresses, QStringList({page("fully-branded"), page("home-page"), page("fully-branded"),
                                             page("home-page")}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->txtName->text(), QStringLiteral("KEEP"));
-    EXPECT_EQ(main->cboMonth->currentIndex(), 4);
+    EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("KEEP"));
+    EXPECT_EQ(control<QComboBox>(main, "cboMonth")->currentIndex(), 4);
 }
 
 TEST_F(Links, aboutBoxClosesWithEnterOrEscapeFromEitherWindow)
 {
-    frmMain* main = Forms::Main();
-    main->txtName->setText(QStringLiteral("A"));
-    main->cmdNext_Click();
-    frmDisplay* display = Forms::LoadedDisplay();
-    const QString sign = display->lblWarriorSign->text();
+    EntryWindow* main = windows::entryWindow();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
+    control<QPushButton>(main, "cmdNext")->click();
+    ResultWindow* display = windows::loadedResultWindow();
+    const QString sign = control<QLabel>(display, "lblWarriorSign")->text();
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         int opened = 0;
-        whileAboutIsOpen([&](frmAbout*) { ++opened; }, key);
-        display->mnuAbout->trigger();
+        whileAboutIsOpen([&](AboutBox*) { ++opened; }, key);
+        control<QAction>(display, "mnuAbout")->trigger();
         EXPECT_EQ(opened, 1);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
-    EXPECT_EQ(Forms::LoadedDisplay(), display);
+    EXPECT_EQ(windows::loadedResultWindow(), display);
     EXPECT_TRUE(display->isVisible());
-    EXPECT_EQ(display->lblWarriorSign->text(), sign);
+    EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), sign);
     EXPECT_TRUE(pages.addresses.isEmpty());
 }

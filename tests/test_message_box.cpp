@@ -1,6 +1,6 @@
 // The real message box: caption, icon, buttons and the answer it reports.
 #include "platform/MessageBox.h"
-#include "platform/QtMessageBox.h"
+#include "windows/MessageBoxDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +19,8 @@ struct Seen {
 };
 
 // Shows the box for real and answers it with `press` once it is up.
-int showAndPress(const QString& text, int style, QMessageBox::StandardButton press, Seen& seen)
+platform::MessageAnswer showAndPress(const QString& text, platform::MessageStyle style, QMessageBox::StandardButton press,
+                                     Seen& seen)
 {
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -27,7 +28,7 @@ int showAndPress(const QString& text, int style, QMessageBox::StandardButton pre
         seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
         box->button(press)->click();
     });
-    return platform::ShowQtMessageBox(text, style);
+    return showMessageBoxDialog(text, style);
 }
 
 }  // namespace
@@ -35,9 +36,9 @@ int showAndPress(const QString& text, int style, QMessageBox::StandardButton pre
 TEST(RealMessageBox, informationBoxHasTheProgramTitleAndOneOkButton)
 {
     Seen seen;
-    EXPECT_EQ(showAndPress(QStringLiteral("Please Enter only Letters"), platform::vbOKOnly + platform::vbInformation,
+    EXPECT_EQ(showAndPress(QStringLiteral("Please Enter only Letters"), platform::Notice,
                            QMessageBox::Ok, seen),
-              platform::vbOK);
+              platform::MessageAnswer::Ok);
     EXPECT_EQ(seen.title, QStringLiteral("QX Ardentis"));
     EXPECT_EQ(seen.text, QStringLiteral("Please Enter only Letters"));
     EXPECT_EQ(seen.icon, QMessageBox::Information);
@@ -47,7 +48,7 @@ TEST(RealMessageBox, informationBoxHasTheProgramTitleAndOneOkButton)
 TEST(RealMessageBox, criticalBoxShowsTheCriticalIcon)
 {
     Seen seen;
-    showAndPress(QStringLiteral("Please Enter Proper Email Address"), platform::vbOKOnly + platform::vbCritical,
+    showAndPress(QStringLiteral("Please Enter Proper Email Address"), platform::Refusal,
                  QMessageBox::Ok, seen);
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.title, QStringLiteral("QX Ardentis"));
@@ -58,12 +59,12 @@ TEST(RealMessageBox, aQuestionShowsYesAndNoOnTwoLinesAndReportsTheAnswer)
     const QString text = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
     Seen seen;
-    EXPECT_EQ(showAndPress(text, platform::vbYesNo + platform::vbInformation, QMessageBox::Yes, seen),
-              platform::vbYes);
+    EXPECT_EQ(showAndPress(text, platform::Question, QMessageBox::Yes, seen),
+              platform::MessageAnswer::Yes);
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.text, QStringLiteral("There maybe an update to this software available\n"
                                         "Do you want to check for an update?"));
-    EXPECT_EQ(showAndPress(text, platform::vbYesNo + platform::vbInformation, QMessageBox::No, seen),
-              platform::vbNo);
+    EXPECT_EQ(showAndPress(text, platform::Question, QMessageBox::No, seen),
+              platform::MessageAnswer::No);
 }

@@ -6,12 +6,12 @@
 // status 0, and the name box must hold nothing but capitals and spaces.
 #include "TestSupport.h"
 
-#include "forms/Forms.h"
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
-#include "forms/frmNagScreen2.h"
-#include "links/modHelp.h"
+#include "links/WebPages.h"
 #include "platform/MessageBox.h"
+#include "windows/EntryWindow.h"
+#include "windows/FarewellDialog.h"
+#include "windows/ResultWindow.h"
+#include "windows/WindowRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,8 +33,8 @@
 
 namespace {
 
-constexpr int Info = platform::vbOKOnly + platform::vbInformation;
-constexpr int Critical = platform::vbOKOnly + platform::vbCritical;
+constexpr platform::MessageStyle Info = platform::Notice;
+constexpr platform::MessageStyle Critical = platform::Refusal;
 
 // Every message the two windows may show, with the style it is shown in.
 const QList<ShownMessage>& ownMessages()
@@ -127,7 +127,7 @@ private:
 
     QWidget* liveWindow(bool main)
     {
-        QWidget* window = main ? static_cast<QWidget*>(Forms::Main()) : static_cast<QWidget*>(Forms::NagScreen2());
+        QWidget* window = main ? static_cast<QWidget*>(windows::entryWindow()) : static_cast<QWidget*>(windows::farewellDialog());
         if (!window->isVisible())
             window->show();
         if (QApplication::activeWindow() != window) {
@@ -275,7 +275,7 @@ private:
 
     void useMenu(QWidget* window)
     {
-        auto* main = qobject_cast<frmMain*>(window);
+        auto* main = qobject_cast<EntryWindow*>(window);
         if (!main) {
             pressKey(window);
             return;
@@ -314,9 +314,9 @@ private:
             if (QApplication::activePopupWidget() == popup)
                 popup->close();
         }
-        if (frmDisplay* display = Forms::LoadedDisplay()) {
+        if (ResultWindow* display = windows::loadedResultWindow()) {
             ++counts["results shown"];
-            QTest::mouseClick(chance(0.5) ? display->cmdBack : display->cmdExit, Qt::LeftButton);
+            QTest::mouseClick(chance(0.5) ? control<QPushButton>(display, "cmdBack") : control<QPushButton>(display, "cmdExit"), Qt::LeftButton);
         }
         settle();
     }
@@ -350,20 +350,20 @@ TEST_F(MonkeyTest, randomKeysPastesAndClicksNeverBreakTheEntryWindowOrTheFarewel
     Monkey monkey(seed);
     qsizetype checkedMessages = 0;
     qsizetype checkedPages = 0;
-    const QString pagePrefix = modHelp::PageAddress(QString());
+    const QString pagePrefix = links::pageAddress(QString());
     for (int i = 0; i < steps; ++i) {
         monkey.step();
         const QString context =
             QStringLiteral("seed %1, step %2; last actions:\n%3").arg(seed).arg(i).arg(monkey.lastActions());
 
-        if (const frmMain* main = Forms::LoadedMain()) {
-            ASSERT_TRUE(capitalsAndSpaces.match(main->txtName->text()).hasMatch())
-                << "name box holds \"" << main->txtName->text().toStdString() << "\"\n" << context.toStdString();
+        if (const EntryWindow* main = windows::loadedEntryWindow()) {
+            ASSERT_TRUE(capitalsAndSpaces.match(control<QLineEdit>(main, "txtName")->text()).hasMatch())
+                << "name box holds \"" << control<QLineEdit>(main, "txtName")->text().toStdString() << "\"\n" << context.toStdString();
         }
         for (; checkedMessages < messages.shown.size(); ++checkedMessages) {
             const ShownMessage& shown = messages.shown.at(checkedMessages);
             ASSERT_TRUE(ownMessages().contains(shown))
-                << "message \"" << shown.text.toStdString() << "\" style " << shown.style << "\n"
+                << "message \"" << shown.text.toStdString() << "\" style " << ::testing::PrintToString(shown.style) << "\n"
                 << context.toStdString();
         }
         for (; checkedPages < pages.addresses.size(); ++checkedPages) {

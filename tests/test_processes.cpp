@@ -1,5 +1,7 @@
 // The one-copy rule between real running copies of the program, on a real X
 // display (run under xvfb-run): refusals are dismissed the way a user would.
+#include "platform/ProgramInfo.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -14,7 +16,7 @@
 
 namespace {
 
-const QString mainCaption = QStringLiteral("QX Ardentis v1.25");
+const QString mainCaption = QLatin1String(program::WindowCaption);
 const QString boxCaption = QStringLiteral("QX Ardentis");
 
 QString run(const QString& program, const QStringList& arguments)

@@ -2,10 +2,11 @@
 // the page reads back exactly what the user typed, however hostile.
 #include "TestSupport.h"
 
-#include "forms/Forms.h"
-#include "forms/frmNagScreen2.h"
-#include "links/modTellAFriend.h"
+#include "links/Referral.h"
+#include "links/WebPages.h"
 #include "platform/MessageBox.h"
+#include "windows/FarewellDialog.h"
+#include "windows/WindowRegistry.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,7 +17,13 @@
 
 namespace {
 
-constexpr int Critical = platform::vbOKOnly + platform::vbCritical;
+constexpr platform::MessageStyle Critical = platform::Refusal;
+
+// Where the request says the program came from: the maker's site.
+QString siteFolder()
+{
+    return QStringLiteral("http://") + links::siteAddress() + QStringLiteral("/ardentis/");
+}
 
 // Reads a query the way a web form handler does: pairs split on "&", the key
 // before the first "=", "+" meaning a space, then percent-decoding as UTF-8.
@@ -40,14 +47,14 @@ QList<std::pair<QString, QString>> formFields(const QString& address)
 
 class Referral : public WidgetTest {
 protected:
-    frmNagScreen2* fill(const QString& name, const QString& email, const QString& friendName,
+    FarewellDialog* fill(const QString& name, const QString& email, const QString& friendName,
                         const QString& friendEmail)
     {
-        frmNagScreen2* dialog = Forms::NagScreen2();
-        dialog->txtName->setText(name);
-        dialog->txtEmail->setText(email);
-        dialog->txtFriendName->setText(friendName);
-        dialog->txtFriendEmail->setText(friendEmail);
+        FarewellDialog* dialog = windows::farewellDialog();
+        control<QLineEdit>(dialog, "txtName")->setText(name);
+        control<QLineEdit>(dialog, "txtEmail")->setText(email);
+        control<QLineEdit>(dialog, "txtFriendName")->setText(friendName);
+        control<QLineEdit>(dialog, "txtFriendEmail")->setText(friendEmail);
         return dialog;
     }
 };
@@ -78,9 +85,9 @@ TEST_F(Referral, checksTheAddressesFirstThenEachFieldInOrder)
     for (const Case& c : cases) {
         messages.shown.clear();
         pages.addresses.clear();
-        frmNagScreen2* dialog = fill(QLatin1String(c.name), QLatin1String(c.email), QLatin1String(c.friendName),
+        FarewellDialog* dialog = fill(QLatin1String(c.name), QLatin1String(c.email), QLatin1String(c.friendName),
                                      QLatin1String(c.friendEmail));
-        QTest::mouseClick(dialog->cmdSubmit, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "cmdSubmit"), Qt::LeftButton);
         if (c.message) {
             EXPECT_EQ(messages.shown, QList<ShownMessage>({{QLatin1String(c.message), Critical}})) << c.email;
             EXPECT_TRUE(pages.addresses.isEmpty()) << c.email;
@@ -88,34 +95,31 @@ TEST_F(Referral, checksTheAddressesFirstThenEachFieldInOrder)
             EXPECT_TRUE(messages.shown.isEmpty()) << c.email;
             EXPECT_EQ(pages.addresses.size(), 1) << c.email;
         }
-        EXPECT_EQ(dialog->txtName->text(), QLatin1String(c.name));  // nothing typed is lost
+        EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QLatin1String(c.name));  // nothing typed is lost
     }
 }
 
 TEST_F(Referral, anEmptiedMessageIsRefusedAndTheOthersAreCheckedInTheModule)
 {
-    frmNagScreen2* dialog = fill(QStringLiteral("Ann"), QStringLiteral("ann@x.org"), QStringLiteral("Bob"),
+    FarewellDialog* dialog = fill(QStringLiteral("Ann"), QStringLiteral("ann@x.org"), QStringLiteral("Bob"),
                                  QStringLiteral("bob@x.org"));
     dialog->show();
-    dialog->txtMessage->setFocus(Qt::TabFocusReason);
-    dialog->txtMessage->clear();
-    dialog->cmdSubmit->setFocus(Qt::TabFocusReason);  // leaving it empty brings the placeholder back
-    dialog->cmdSubmit_Click();
+    control<QPlainTextEdit>(dialog, "txtMessage")->setFocus(Qt::TabFocusReason);
+    control<QPlainTextEdit>(dialog, "txtMessage")->clear();
+    control<QPushButton>(dialog, "cmdSubmit")->setFocus(Qt::TabFocusReason);  // leaving it empty brings the placeholder back
+    control<QPushButton>(dialog, "cmdSubmit")->click();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Message")});
 
-    // The module still checks the e-mail fields the dialog has already checked.
-    using namespace modTellAFriend;
-    const std::pair<QString*, const char*> fields[] = {
-        {&strReferrerEmail, "Please Enter Your Email"}, {&strFriendEmail, "Please Enter Your Friend's Email"}};
+    // The request checks the e-mail fields the dialog has already checked.
+    const std::pair<QString links::Referral::*, const char*> fields[] = {
+        {&links::Referral::referrerEmail, "Please Enter Your Email"},
+        {&links::Referral::friendEmail, "Please Enter Your Friend's Email"}};
     for (const auto& [field, message] : fields) {
-        strReferrerName = QStringLiteral("Ann");
-        strReferrerEmail = QStringLiteral("a@b.c");
-        strReferralMessage = QStringLiteral("Hi");
-        strFriendName = QStringLiteral("Bob");
-        strFriendEmail = QStringLiteral("b@c.d");
-        *field = QStringLiteral("  ");
+        links::Referral referral{QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("Hi"),
+                                 QStringLiteral("Bob"), QStringLiteral("b@c.d")};
+        referral.*field = QStringLiteral("  ");
         messages.shown.clear();
-        SubmitReferral();
+        links::submitReferral(referral);
         EXPECT_EQ(messages.shown, QList<ShownMessage>({{QLatin1String(message), Critical}}));
     }
     EXPECT_TRUE(pages.addresses.isEmpty());
@@ -123,24 +127,23 @@ TEST_F(Referral, anEmptiedMessageIsRefusedAndTheOthersAreCheckedInTheModule)
 
 TEST_F(Referral, aValidRequestOpensTheAddressWithItsKeysInOrderEachTimeItIsSent)
 {
-    frmNagScreen2* dialog = fill(QStringLiteral("  Ann Lee "), QStringLiteral("ann@x.org"),
+    FarewellDialog* dialog = fill(QStringLiteral("  Ann Lee "), QStringLiteral("ann@x.org"),
                                  QStringLiteral("Bob"), QStringLiteral("bob@x.org"));
-    dialog->cmdSubmit_Click();
-    dialog->cmdSubmit_Click();
-    const QString expected =
-        QStringLiteral("http://www.zentrova.com/ardentis/ssd.php?page=qxms-refer-a-friend&taf1=Ann%20Lee"
-                       "&taf2=ann%40x.org&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40x.org"
-                       "&taf6=http://www.zentrova.com/ardentis/");
+    control<QPushButton>(dialog, "cmdSubmit")->click();
+    control<QPushButton>(dialog, "cmdSubmit")->click();
+    // Sent trimmed, the untouched message as it stands; the box keeps what was typed.
+    const QString expected = QStringLiteral("http://") + links::siteAddress()
+                             + QStringLiteral("/ardentis/ssd.php?page=qxms-refer-a-friend&taf1=Ann%20Lee"
+                                              "&taf2=ann%40x.org&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40x.org"
+                                              "&taf6=")
+                             + siteFolder();
     EXPECT_EQ(pages.addresses, QStringList({expected, expected}));
-    EXPECT_EQ(modTellAFriend::strReferralURL, expected);
-    EXPECT_EQ(modTellAFriend::strReferrerName, QStringLiteral("Ann Lee"));
-    EXPECT_EQ(modTellAFriend::strReferralMessage, QStringLiteral("Your Message\r\n"));
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("  Ann Lee "));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("  Ann Lee "));
 
     const auto fields = formFields(expected);
     ASSERT_EQ(fields.size(), 7);
     EXPECT_EQ(fields[0], std::make_pair(QStringLiteral("page"), QStringLiteral("qxms-refer-a-friend")));
-    EXPECT_EQ(fields[6], std::make_pair(QStringLiteral("taf6"), QStringLiteral("http://www.zentrova.com/ardentis/")));
+    EXPECT_EQ(fields[6], std::make_pair(QStringLiteral("taf6"), siteFolder()));
 }
 
 TEST_F(Referral, thePageReadsBackExactlyWhatWasTypedHoweverHostile)
@@ -153,14 +156,14 @@ TEST_F(Referral, thePageReadsBackExactlyWhatWasTypedHoweverHostile)
     };
     for (const QString& value : values) {
         const QString email = QStringLiteral("a") + value + QStringLiteral("@b.c");
-        const QString address = modTellAFriend::ReferralAddress(value, email, value, value + value, email + value);
+        const QString address = links::referralAddress({value, email, value, value + value, email + value});
         const auto fields = formFields(address);
         ASSERT_EQ(fields.size(), 7) << address.toStdString();
         const QStringList keys = {QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
                                   QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
                                   QStringLiteral("taf6")};
         const QStringList sent = {QStringLiteral("qxms-refer-a-friend"), value, email, value, value + value,
-                                  email + value, QStringLiteral("http://www.zentrova.com/ardentis/")};
+                                  email + value, siteFolder()};
         for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(fields[i].first, keys[i]) << address.toStdString();
             EXPECT_EQ(fields[i].second, sent[i]) << address.toStdString();
@@ -172,9 +175,9 @@ TEST_F(Referral, thePageReadsBackExactlyWhatWasTypedHoweverHostile)
 
 TEST_F(Referral, theFormSendsTypedHostileTextIntact)
 {
-    frmNagScreen2* dialog = fill(QStringLiteral("Tom & Jerry"), QStringLiteral("t+j@x.org"),
+    FarewellDialog* dialog = fill(QStringLiteral("Tom & Jerry"), QStringLiteral("t+j@x.org"),
                                  QStringLiteral("x&taf6=evil#"), QStringLiteral("%41@y.org"));
-    dialog->cmdSubmit_Click();
+    control<QPushButton>(dialog, "cmdSubmit")->click();
     ASSERT_EQ(pages.addresses.size(), 1);
     const auto fields = formFields(pages.addresses.first());
     ASSERT_EQ(fields.size(), 7);
@@ -183,12 +186,12 @@ TEST_F(Referral, theFormSendsTypedHostileTextIntact)
     EXPECT_EQ(fields[3].second, QStringLiteral("Your Message\r\n"));
     EXPECT_EQ(fields[4].second, QStringLiteral("x&taf6=evil#"));
     EXPECT_EQ(fields[5].second, QStringLiteral("%41@y.org"));
-    EXPECT_EQ(fields[6].second, QStringLiteral("http://www.zentrova.com/ardentis/"));
+    EXPECT_EQ(fields[6].second, siteFolder());
 }
 
 TEST(TrimSpaces, removesOnlySpacesAtTheEnds)
 {
-    EXPECT_EQ(modTellAFriend::TrimSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
-    EXPECT_EQ(modTellAFriend::TrimSpaces(QStringLiteral("\ta\r\n ")), QStringLiteral("\ta\r\n"));
-    EXPECT_EQ(modTellAFriend::TrimSpaces(QStringLiteral("    ")), QString());
+    EXPECT_EQ(links::trimSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
+    EXPECT_EQ(links::trimSpaces(QStringLiteral("\ta\r\n ")), QStringLiteral("\ta\r\n"));
+    EXPECT_EQ(links::trimSpaces(QStringLiteral("    ")), QString());
 }

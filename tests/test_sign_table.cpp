@@ -1,7 +1,8 @@
 // The sign table and its lookup: checked day by day against a second, readable
 // copy of the table, and against properties a slip in either copy would break.
+#include "sign/SignLookup.h"
 #include "sign/SignReadings.h"
-#include "sign/modPlanetSign.h"
+#include "sign/SignTable.h"
 
 #include <QDate>
 #include <QFile>
@@ -10,26 +11,30 @@
 
 #include <gtest/gtest.h>
 
-using namespace modPlanetSign;
+using namespace sign;
 
 namespace {
 
+// The sign the find action finds for the three list texts, by name.
 QString lookup(const QString& year, const QString& month, const QString& day)
 {
-    LookupSign1930To1970(year, month, day);
-    LookupSign1971To2012(year, month, day);
-    return SignResult;
+    const std::optional<Sign> found = findSign(year, month, day);
+    return found ? signName(*found) : QString();
 }
 
 QString lookup(int year, int month, int day)
 {
-    return lookup(QString::number(year), MonthNames()[static_cast<std::size_t>(month - 1)], QString::number(day));
+    const QString byTexts =
+        lookup(QString::number(year), monthNames()[static_cast<std::size_t>(month - 1)], QString::number(day));
+    const std::optional<Sign> byNumbers = signOn(year, month, day);
+    EXPECT_EQ(byNumbers ? signName(*byNumbers) : QString(), byTexts) << year << "-" << month << "-" << day;
+    return byTexts;
 }
 
 int signIndex(const QString& name)
 {
     for (int i = 0; i < SignCount; ++i) {
-        if (SignName(static_cast<Sign>(i)) == name)
+        if (signName(static_cast<Sign>(i)) == name)
             return i;
     }
     return -1;
@@ -75,14 +80,9 @@ std::map<int, std::array<ReadableEntry, 12>> readableTable()
     return table;
 }
 
-class SignLookup : public ::testing::Test {
-protected:
-    void SetUp() override { SignResult.clear(); }
-};
-
 }  // namespace
 
-TEST_F(SignLookup, everyYearMonthAndDayMatchesTheReadableTable)
+TEST(SignLookup, everyYearMonthAndDayMatchesTheReadableTable)
 {
     const auto table = readableTable();
     ASSERT_EQ(table.size(), 83u);
@@ -100,11 +100,11 @@ TEST_F(SignLookup, everyYearMonthAndDayMatchesTheReadableTable)
     EXPECT_EQ(compared, 83 * 12 * 31);
 }
 
-TEST_F(SignLookup, tableHas289SplitAnd707WholeMonthEntriesWithThresholdsFrom1To30)
+TEST(SignLookup, tableHas289SplitAnd707WholeMonthEntriesWithThresholdsFrom1To30)
 {
     int split = 0;
     int whole = 0;
-    for (const YearEntry& year : SignTable) {
+    for (const YearEntry& year : signTable) {
         for (const MonthEntry& month : year.months) {
             if (month.threshold == 0) {
                 ++whole;
@@ -120,7 +120,7 @@ TEST_F(SignLookup, tableHas289SplitAnd707WholeMonthEntriesWithThresholdsFrom1To3
     EXPECT_EQ(whole, 707);
 }
 
-TEST_F(SignLookup, everyChangeOfSignFromDayToDayGoesToANeighbouringSign)
+TEST(SignLookup, everyChangeOfSignFromDayToDayGoesToANeighbouringSign)
 {
     QString previous;
     for (QDate date(1930, 1, 1); date <= QDate(2012, 12, 31); date = date.addDays(1)) {
@@ -133,7 +133,7 @@ TEST_F(SignLookup, everyChangeOfSignFromDayToDayGoesToANeighbouringSign)
     }
 }
 
-TEST_F(SignLookup, boundaryDatesGiveTheSignOnTheirSideOfTheChange)
+TEST(SignLookup, boundaryDatesGiveTheSignOnTheirSideOfTheChange)
 {
     struct Case { int year, month, day; const char* sign; };
     const Case cases[] = {
@@ -149,25 +149,35 @@ TEST_F(SignLookup, boundaryDatesGiveTheSignOnTheirSideOfTheChange)
         EXPECT_EQ(lookup(c.year, c.month, c.day), QLatin1String(c.sign)) << c.year << "-" << c.month << "-" << c.day;
 }
 
-TEST_F(SignLookup, aLookupThatFindsNothingLeavesTheLastSignAndNothingClearsIt)
+TEST(SignLookup, findsNothingForAMonthInOtherLettersOrAYearOutsideTheTable)
 {
     EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("january"), QStringLiteral("1")), QString());
-    EXPECT_EQ(lookup(QStringLiteral("2013"), QStringLiteral("January"), QStringLiteral("1")), QString());
-
-    ASSERT_EQ(lookup(1930, 10, 15), QStringLiteral("Leo"));
-    EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("january"), QStringLiteral("1")), QStringLiteral("Leo"));
-    EXPECT_EQ(lookup(QStringLiteral("2013"), QStringLiteral("January"), QStringLiteral("1")), QStringLiteral("Leo"));
-    EXPECT_EQ(lookup(QStringLiteral("1929"), QStringLiteral("March"), QStringLiteral("1")), QStringLiteral("Leo"));
-
-    // Each half answers only for its own years.
-    SignResult.clear();
-    LookupSign1971To2012(QStringLiteral("1930"), QStringLiteral("January"), QStringLiteral("1"));
-    EXPECT_EQ(SignResult, QString());
-    LookupSign1930To1970(QStringLiteral("1971"), QStringLiteral("January"), QStringLiteral("1"));
-    EXPECT_EQ(SignResult, QString());
+    EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("Jan"), QStringLiteral("1")), QString());
+    EXPECT_EQ(lookup(QStringLiteral("year"), QStringLiteral("JANUARY"), QStringLiteral("1")), QString());
+    for (const char* year : {"2013", "1929", "1930.5", "nan", "inf", "-inf", "-1930", "99999999999"})
+        EXPECT_EQ(lookup(QLatin1String(year), QStringLiteral("March"), QStringLiteral("1")), QString()) << year;
+    for (const auto& [year, month] : {std::pair{1929, 1}, {2013, 1}, {1930, 0}, {1930, 13}})
+        EXPECT_FALSE(signOn(year, month, 1).has_value()) << year << "-" << month;
 }
 
-TEST_F(SignLookup, textsThatAreNotNumbersCountAsMatches)
+TEST(SignLookup, readsYearsAndDaysAsNumbersWhateverTheirSpelling)
+{
+    // 1930's January: Pisces up to the 7th, Aries after it.
+    for (const char* year : {"1930", " 1930 ", "01930", "+1930", "1930.0", "1.93e3"}) {
+        EXPECT_EQ(lookup(QLatin1String(year), QStringLiteral("January"), QStringLiteral("7")), QStringLiteral("Pisces"))
+            << year;
+        EXPECT_EQ(lookup(QLatin1String(year), QStringLiteral("January"), QStringLiteral("8")), QStringLiteral("Aries"))
+            << year;
+    }
+    for (const char* day : {"7", "07", " 7", "7.0", "-3", "-inf", "x", ""})
+        EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("January"), QLatin1String(day)), QStringLiteral("Pisces"))
+            << day;
+    for (const char* day : {"8", "7.5", "32", "1e9", "inf", "nan"})
+        EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("January"), QLatin1String(day)), QStringLiteral("Aries"))
+            << day;
+}
+
+TEST(SignLookup, textsThatAreNotNumbersCountAsMatches)
 {
     // The first half sets 1930's March, the second overwrites it with 1971's.
     EXPECT_EQ(lookup(QStringLiteral("year"), QStringLiteral("March"), QStringLiteral("20")), QStringLiteral("Aries"));
@@ -177,25 +187,22 @@ TEST_F(SignLookup, textsThatAreNotNumbersCountAsMatches)
     EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("February"), QStringLiteral("x")), QStringLiteral("Aries"));
 }
 
-TEST(SignReadings, eachSignHasItsOwnReadingAndOtherTextsHaveNone)
+TEST(SignReadings, eachSignHasItsOwnReading)
 {
-    EXPECT_EQ(*SignReading(QStringLiteral("Aries")),
+    EXPECT_EQ(signReading(Sign::Aries),
               QStringLiteral("You will fight from the front and not wait for anyone. You are the first to find a quick "
                              "and easy solution."));
-    EXPECT_EQ(*SignReading(QStringLiteral("Pisces")),
+    EXPECT_EQ(signReading(Sign::Pisces),
               QStringLiteral("You will do well in issues related to creativity and imagination. Your tendencies to "
                              "dream a lot may remove you from this real world."));
-    EXPECT_EQ(*SignReading(QStringLiteral("Gemini")),
+    EXPECT_EQ(signReading(Sign::Gemini),
               QStringLiteral("You have good communication skills, be it verbal or written. You also have the ability "
                              "to take care of multiple problems"));
     QStringList seen;
     for (int i = 0; i < SignCount; ++i) {
-        const QString* reading = SignReading(SignName(static_cast<Sign>(i)));
-        ASSERT_NE(reading, nullptr);
-        EXPECT_FALSE(seen.contains(*reading));
-        seen.append(*reading);
+        const QString& reading = signReading(static_cast<Sign>(i));
+        EXPECT_FALSE(reading.isEmpty());
+        EXPECT_FALSE(seen.contains(reading));
+        seen.append(reading);
     }
-    EXPECT_EQ(SignReading(QString()), nullptr);
-    EXPECT_EQ(SignReading(QStringLiteral("ARIES")), nullptr);
-    EXPECT_EQ(SignReading(QStringLiteral("aries")), nullptr);
 }

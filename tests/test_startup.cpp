@@ -2,31 +2,42 @@
 // promotional draw that decides which offer lies in front.
 #include "TestSupport.h"
 
-#include "app/CoBrand.h"
-#include "app/SettingsCodec.h"
-#include "app/Startup.h"
-#include "forms/Forms.h"
-#include "forms/LinkLabel.h"
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramInfo.h"
+#include "startup/PromotionalDraw.h"
+#include "startup/SettingsCodec.h"
+#include "startup/Startup.h"
+#include "startup/UpdateReminder.h"
+#include "windows/EntryWindow.h"
+#include "windows/LinkLabel.h"
+#include "windows/ResultWindow.h"
+#include "windows/WindowRegistry.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <memory>
 
 namespace {
 
-// The offer a user sees: whichever label is on top in the middle of the pair.
-QWidget* offerInFront(frmMain* main)
+// The settings the program keeps for the user.
+std::unique_ptr<QSettings> userSettings()
 {
-    return main->Frame5->childAt(main->lblCobrand->geometry().center());
+    const QString name = QLatin1String(program::SettingsName);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
+// The offer a user sees: whichever label is on top in the middle of the pair.
+QWidget* offerInFront(EntryWindow* main)
+{
+    return control<QGroupBox>(main, "Frame5")->childAt(control<LinkLabel>(main, "lblCobrand")->geometry().center());
 }
 
 class Startup : public WidgetTest {
@@ -34,11 +45,7 @@ protected:
     void SetUp() override
     {
         WidgetTest::SetUp();
-        cobrand::intCoBrandRandomNumber = 0;
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ardentis"),
-                        QStringLiteral("Ardentis"));
-        store.clear();
-        store.sync();
+        userSettings()->clear();
     }
     QTemporaryDir lockFolder;
 };
@@ -57,99 +64,83 @@ TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
         {11.0 / 12 - 1e-9, 6, true}, {11.0 / 12 + 1e-9, 7, false}, {0.999999, 7, false},
     };
     for (const Case& c : cases) {
-        frmMain* main = Forms::Main();
+        EntryWindow* main = windows::entryWindow();
         main->show();
-        ASSERT_EQ(offerInFront(main), main->lblCobrand);  // as the window was designed
-        EXPECT_EQ(cobrand::intCoBrandRandomNumber, 0);
+        ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblCobrand"));  // as the window was designed
         scriptRandom({c.r});
-        startup::CoBrand_Randomize();
-        EXPECT_EQ(cobrand::intCoBrandRandomNumber, c.n) << c.r;
-        EXPECT_EQ(offerInFront(main), c.fullBrandInFront ? static_cast<QWidget*>(main->lblFullBrand)
-                                                         : static_cast<QWidget*>(main->lblCobrand))
+        EXPECT_EQ(startup::drawFrontOffer(*main), c.n) << c.r;
+        EXPECT_EQ(offerInFront(main), c.fullBrandInFront ? static_cast<QWidget*>(control<LinkLabel>(main, "lblFullBrand"))
+                                                         : static_cast<QWidget*>(control<LinkLabel>(main, "lblCobrand")))
             << c.r;
-        EXPECT_EQ(main->lblCobrand->geometry(), main->lblFullBrand->geometry());
-        EXPECT_TRUE(main->lblCobrand->isVisible() && main->lblFullBrand->isVisible());
-        Forms::UnloadAllQuietly();
+        EXPECT_EQ(control<LinkLabel>(main, "lblCobrand")->geometry(), control<LinkLabel>(main, "lblFullBrand")->geometry());
+        EXPECT_TRUE(control<LinkLabel>(main, "lblCobrand")->isVisible() && control<LinkLabel>(main, "lblFullBrand")->isVisible());
+        windows::unloadAllQuietly();
         settle();
-        cobrand::intCoBrandRandomNumber = 0;
     }
 }
 
 TEST_F(Startup, theOfferInFrontStaysThroughFindAndBackAndTheResultWindowIsNeverDrawnFor)
 {
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
     scriptRandom({0.3});  // n = 3: co-brand, then 0.5 would be full-brand if drawn again
-    startup::CoBrand_Randomize();
+    startup::drawFrontOffer(*main);
     scriptRandom({0.5});
-    startup::CoBrand_Randomize();
-    ASSERT_EQ(offerInFront(main), main->lblFullBrand);
+    startup::drawFrontOffer(*main);
+    ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblFullBrand"));
 
-    main->txtName->setText(QStringLiteral("A"));
-    main->cmdNext_Click();
-    frmDisplay* display = Forms::LoadedDisplay();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
+    control<QPushButton>(main, "cmdNext")->click();
+    ResultWindow* display = windows::loadedResultWindow();
     ASSERT_NE(display, nullptr);
-    EXPECT_EQ(display->Frame5->childAt(display->lblFullBrand->geometry().center()), display->lblFullBrand);
-    display->cmdBack_Click();
+    EXPECT_EQ(control<QGroupBox>(display, "Frame5")->childAt(control<LinkLabel>(display, "lblFullBrand")->geometry().center()), control<LinkLabel>(display, "lblFullBrand"));
+    control<QPushButton>(display, "cmdBack")->click();
     settle();
-    EXPECT_EQ(offerInFront(main), main->lblFullBrand);
+    EXPECT_EQ(offerInFront(main), control<LinkLabel>(main, "lblFullBrand"));
 }
 
 TEST_F(Startup, runsTheReminderThenShowsTheMainWindowThenDraws)
 {
     // A reminder is due: its question must come while no window is on screen.
     platform::setToday([] { return QDate(2026, 3, 1); });
-    {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ardentis"),
-                        QStringLiteral("Ardentis"));
-        store.setValue(QStringLiteral("Settings/") + settingscodec::Encode(QStringLiteral("Duration")),
-                       settingscodec::Encode(QStringLiteral("2026-01-01")));
-    }
+    userSettings()->setValue(startup::reminderKey(), settingscodec::encode(QStringLiteral("2026-01-01")));
     bool windowVisibleDuringQuestion = true;
-    platform::setMsgBoxHandler([&](const QString& text, int style) {
+    platform::setMessageBoxHandler([&](const QString& text, platform::MessageStyle style) {
         messages.shown.append({text, style});
-        windowVisibleDuringQuestion = Forms::LoadedMain() && Forms::LoadedMain()->isVisible();
-        return int(platform::vbNo);
+        windowVisibleDuringQuestion = windows::loadedEntryWindow() && windows::loadedEntryWindow()->isVisible();
+        return platform::MessageAnswer::No;
     });
-    scriptRandom({0.5});
+    scriptRandom({0.5, 0.0});  // one draw: n = 4, full-brand in front; a second would bring co-brand
 
     platform::InstanceLock lock(lockFolder.path());
-    ASSERT_TRUE(startup::Run(lock));
+    ASSERT_TRUE(startup::run(lock));
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].style, platform::vbYesNo + platform::vbInformation);
+    EXPECT_EQ(messages.shown[0].style, platform::Question);
     EXPECT_FALSE(windowVisibleDuringQuestion);
-    ASSERT_NE(Forms::LoadedMain(), nullptr);
-    EXPECT_TRUE(Forms::LoadedMain()->isVisible());
-    EXPECT_EQ(cobrand::intCoBrandRandomNumber, 4);
-    EXPECT_EQ(offerInFront(Forms::LoadedMain()), Forms::LoadedMain()->lblFullBrand);
+    ASSERT_NE(windows::loadedEntryWindow(), nullptr);
+    EXPECT_TRUE(windows::loadedEntryWindow()->isVisible());
+    EXPECT_EQ(offerInFront(windows::loadedEntryWindow()), control<LinkLabel>(windows::loadedEntryWindow(), "lblFullBrand"));
     // Only the main window is made at start-up.
-    EXPECT_EQ(Forms::LoadOrder(), QList<QWidget*>{Forms::LoadedMain()});
+    EXPECT_EQ(windows::loadOrder(), QList<QWidget*>{windows::loadedEntryWindow()});
     EXPECT_TRUE(end.statuses.isEmpty());
 }
 
 TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
 {
     platform::setToday([] { return QDate(2026, 3, 1); });  // a reminder would be due
-    const QString key = QStringLiteral("Settings/") + settingscodec::Encode(QStringLiteral("Duration"));
-    const QString old = settingscodec::Encode(QStringLiteral("2026-01-01"));
-    {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ardentis"),
-                        QStringLiteral("Ardentis"));
-        store.setValue(key, old);
-    }
+    const QString key = startup::reminderKey();
+    const QString old = settingscodec::encode(QStringLiteral("2026-01-01"));
+    userSettings()->setValue(key, old);
     platform::InstanceLock first(lockFolder.path());
     ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
 
     platform::InstanceLock second(lockFolder.path());
-    EXPECT_FALSE(startup::Run(second));
+    EXPECT_FALSE(startup::run(second));
     EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Application is already running"),
-                                                    platform::vbOKOnly + platform::vbInformation}}));
+                                                    platform::Notice}}));
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(Forms::LoadOrder().isEmpty());
-    EXPECT_EQ(cobrand::intCoBrandRandomNumber, 0);
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ardentis"),
-                    QStringLiteral("Ardentis"));
-    EXPECT_EQ(store.value(key).toString(), old);
+    EXPECT_TRUE(windows::loadOrder().isEmpty());  // so no offer was drawn either
+    EXPECT_EQ(userSettings()->value(key).toString(), old);
     EXPECT_TRUE(pages.addresses.isEmpty());
 }
 

@@ -2,10 +2,10 @@
 // damaged or unwritable settings store.
 #include "TestSupport.h"
 
-#include "app/SettingsCodec.h"
-#include "app/UpdateReminder.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "startup/SettingsCodec.h"
+#include "startup/UpdateReminder.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@ namespace {
 
 const QString question = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
-constexpr int YesNoInfo = platform::vbYesNo + platform::vbInformation;
+constexpr platform::MessageStyle YesNoInfo = platform::Question;
 
 class Reminder : public WidgetTest {
 protected:
@@ -32,19 +32,19 @@ protected:
         platform::setToday([this] { return today; });
     }
     QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
-    QString key() const { return QStringLiteral("Settings/") + settingscodec::Encode(QStringLiteral("Duration")); }
+    QString key() const { return QStringLiteral("Settings/") + settingscodec::encode(QStringLiteral("Duration")); }
 
     void launch()
     {
         QSettings store(file(), QSettings::IniFormat);
-        modHelp::CheckUpdateReminder(store);
+        startup::checkUpdateReminder(store);
     }
     void storeRaw(const QString& raw)
     {
         QSettings store(file(), QSettings::IniFormat);
         store.setValue(key(), raw);
     }
-    void storeDate(QDate date) { storeRaw(settingscodec::Encode(date.toString(Qt::ISODate))); }
+    void storeDate(QDate date) { storeRaw(settingscodec::encode(date.toString(Qt::ISODate))); }
     QString storedRaw() const
     {
         QSettings store(file(), QSettings::IniFormat);
@@ -52,7 +52,7 @@ protected:
     }
     QDate stored() const
     {
-        const auto decoded = settingscodec::Decode(storedRaw());
+        const auto decoded = settingscodec::decode(storedRaw());
         return decoded ? QDate::fromString(*decoded, Qt::ISODate) : QDate();
     }
 
@@ -64,21 +64,21 @@ protected:
 
 TEST(SettingsCodec, roundTripsAnyTextKeepsEmptyEmptyAndUsesNoCapitals)
 {
-    EXPECT_EQ(settingscodec::Encode(QString()), QString());
-    EXPECT_EQ(settingscodec::Decode(QString()), QString());
+    EXPECT_EQ(settingscodec::encode(QString()), QString());
+    EXPECT_EQ(settingscodec::decode(QString()), QString());
     for (const QString& text : {QStringLiteral("Duration"), QStringLiteral("2026-12-07"), QStringLiteral("a"),
                                 QStringLiteral("\u00e9\u674e\U0001F600"), QString(300, u'x')}) {
-        const QString encoded = settingscodec::Encode(text);
+        const QString encoded = settingscodec::encode(text);
         EXPECT_NE(encoded, text);
         EXPECT_FALSE(encoded.contains(text));
         EXPECT_EQ(encoded, encoded.toLower());
-        EXPECT_EQ(settingscodec::Decode(encoded), text);
-        EXPECT_EQ(settingscodec::Decode(encoded.toUpper()), text);  // keys read back in other case
+        EXPECT_EQ(settingscodec::decode(encoded), text);
+        EXPECT_EQ(settingscodec::decode(encoded.toUpper()), text);  // keys read back in other case
     }
-    EXPECT_NE(settingscodec::Encode(QStringLiteral("Duration")), settingscodec::Encode(QStringLiteral("duration")));
+    EXPECT_NE(settingscodec::encode(QStringLiteral("Duration")), settingscodec::encode(QStringLiteral("duration")));
     for (const QString& junk : {QStringLiteral("abc"), QStringLiteral("zz"), QStringLiteral("12/07/26"),
                                 QStringLiteral("\u00e9\u00e9")})
-        EXPECT_FALSE(settingscodec::Decode(junk).has_value()) << junk.toStdString();
+        EXPECT_FALSE(settingscodec::decode(junk).has_value()) << junk.toStdString();
 }
 
 TEST_F(Reminder, theFirstLaunchRecordsTodayInAFormNoLocaleCanMisreadAndAsksNothing)
@@ -86,7 +86,7 @@ TEST_F(Reminder, theFirstLaunchRecordsTodayInAFormNoLocaleCanMisreadAndAsksNothi
     launch();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(stored(), today);
-    EXPECT_EQ(settingscodec::Decode(storedRaw()), QStringLiteral("2026-06-15"));
+    EXPECT_EQ(settingscodec::decode(storedRaw()), QStringLiteral("2026-06-15"));
     // Neither the key nor the date is stored as plain text.
     QFile raw(file());
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
@@ -119,14 +119,14 @@ TEST_F(Reminder, asksOnlyWhenTheRecordedDateIsMoreThanFourteenDaysAway)
 TEST_F(Reminder, yesRecordsTodayThenOpensTheDownloadPageAndNoOnlyRecords)
 {
     storeDate(today.addDays(-15));
-    messages.answers = {platform::vbYes};
+    messages.answers = {platform::MessageAnswer::Yes};
     launch();
     EXPECT_EQ(pages.addresses, QStringList{page("download-web-page")});
     EXPECT_EQ(stored(), today);
 
     pages.addresses.clear();
     setToday(today.addDays(15));
-    messages.answers = {platform::vbNo};
+    messages.answers = {platform::MessageAnswer::No};
     launch();
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_TRUE(pages.addresses.isEmpty());
@@ -152,9 +152,9 @@ TEST_F(Reminder, severalLaunchesOnTheDayOfAReminderAskOnlyOnce)
 TEST_F(Reminder, aDamagedValueIsTreatedAsAbsentSoTheReminderIsNeverSilenced)
 {
     for (const QString& damaged : {QStringLiteral("not hex at all"), QStringLiteral("abc"),
-                                   settingscodec::Encode(QStringLiteral("12/07/26")),
-                                   settingscodec::Encode(QStringLiteral("2026-02-30")),
-                                   settingscodec::Encode(QStringLiteral("yesterday"))}) {
+                                   settingscodec::encode(QStringLiteral("12/07/26")),
+                                   settingscodec::encode(QStringLiteral("2026-02-30")),
+                                   settingscodec::encode(QStringLiteral("yesterday"))}) {
         messages.shown.clear();
         storeRaw(damaged);
         launch();
@@ -175,7 +175,7 @@ TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
     blocker.close();
     {
         QSettings store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")), QSettings::IniFormat);
-        modHelp::CheckUpdateReminder(store);
+        startup::checkUpdateReminder(store);
         EXPECT_NE(store.status(), QSettings::NoError);
     }
     EXPECT_TRUE(messages.shown.isEmpty());

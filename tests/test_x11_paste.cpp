@@ -4,9 +4,9 @@
 // offscreen platform has no selection at all.
 #include "TestSupport.h"
 
-#include "forms/Forms.h"
-#include "forms/frmMain.h"
-#include "forms/frmNagScreen2.h"
+#include "windows/EntryWindow.h"
+#include "windows/FarewellDialog.h"
+#include "windows/WindowRegistry.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,19 +21,19 @@ TEST_F(SelectionPaste, aMiddleClickPastesNothingIntoTheNameBox)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     ASSERT_TRUE(clipboard->supportsSelection()) << "run this on X11 (QT_QPA_PLATFORM=xcb)";
-    frmMain* main = Forms::Main();
+    EntryWindow* main = windows::entryWindow();
     main->show();
-    QTest::keyClicks(main->txtName, QStringLiteral("ab"));
+    QTest::keyClicks(control<QLineEdit>(main, "txtName"), QStringLiteral("ab"));
     clipboard->setText(QStringLiteral("x1 y2"), QClipboard::Selection);
     ASSERT_EQ(clipboard->text(QClipboard::Selection).toStdString(), "x1 y2");
 
-    QTest::mouseClick(main->txtName, Qt::MiddleButton);
-    EXPECT_EQ(main->txtName->text().toStdString(), "AB");
+    QTest::mouseClick(control<QLineEdit>(main, "txtName"), Qt::MiddleButton);
+    EXPECT_EQ(control<QLineEdit>(main, "txtName")->text().toStdString(), "AB");
     EXPECT_TRUE(messages.shown.isEmpty());
 
-    frmNagScreen2* farewell = Forms::NagScreen2();
+    FarewellDialog* farewell = windows::farewellDialog();
     farewell->show();
-    farewell->txtName->clear();
-    QTest::mouseClick(farewell->txtName, Qt::MiddleButton);
-    EXPECT_EQ(farewell->txtName->text().toStdString(), "x1 y2");
+    control<QLineEdit>(farewell, "txtName")->clear();
+    QTest::mouseClick(control<QLineEdit>(farewell, "txtName"), Qt::MiddleButton);
+    EXPECT_EQ(control<QLineEdit>(farewell, "txtName")->text().toStdString(), "x1 y2");
 }

@@ -1,34 +1,39 @@
 #include "TestSupport.h"
 
-#include "forms/Forms.h"
-#include "links/modHelp.h"
+#include "links/WebPages.h"
 #include "platform/Clock.h"
 #include "platform/Exit.h"
-#include "platform/MessageBox.h"
 #include "platform/Random.h"
-#include "sign/modPlanetSign.h"
+#include "windows/WindowRegistry.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QTest>
 #include <memory>
 
+void platform::PrintTo(const MessageStyle& style, std::ostream* out)
+{
+    *out << (style.buttons == MessageButtons::YesNo ? "Yes/No" : "OK") << " with the "
+         << (style.icon == MessageIcon::Critical ? "critical" : "information") << " icon";
+}
+
 FakeMessageBoxes::FakeMessageBoxes()
 {
-    platform::setMsgBoxHandler([this](const QString& text, int style) {
+    platform::setMessageBoxHandler([this](const QString& text, platform::MessageStyle style) {
         shown.append({text, style});
         if (!answers.empty()) {
-            const int answer = answers.front();
+            const platform::MessageAnswer answer = answers.front();
             answers.pop_front();
             return answer;
         }
-        return (style & 0x7) == platform::vbYesNo ? int(platform::vbNo) : int(platform::vbOK);
+        return style.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
+                                                                 : platform::MessageAnswer::Ok;
     });
 }
 
 FakeMessageBoxes::~FakeMessageBoxes()
 {
-    platform::setMsgBoxHandler({});
+    platform::setMessageBoxHandler({});
 }
 
 QStringList FakeMessageBoxes::texts() const
@@ -56,12 +61,12 @@ void OpenedPages::open(const QUrl& url)
 
 ProgramEnd::ProgramEnd()
 {
-    platform::setExitHandler([this](int status) { statuses.append(status); });
+    platform::setEndProcessHandler([this](int status) { statuses.append(status); });
 }
 
 ProgramEnd::~ProgramEnd()
 {
-    platform::setExitHandler({});
+    platform::setEndProcessHandler({});
 }
 
 void showActive(QWidget* window)
@@ -80,28 +85,27 @@ void settle()
 
 void WidgetTest::SetUp()
 {
-    modPlanetSign::SignResult.clear();
-    platform::setRndSource({});
+    platform::setRandomSource({});
     platform::setToday({});
 }
 
 void WidgetTest::TearDown()
 {
-    Forms::UnloadAllQuietly();
+    windows::unloadAllQuietly();
     settle();
-    platform::setRndSource({});
+    platform::setRandomSource({});
     platform::setToday({});
 }
 
 QString page(const char* key)
 {
-    return modHelp::PageAddress(QLatin1String(key));
+    return links::pageAddress(QLatin1String(key));
 }
 
 void scriptRandom(std::initializer_list<double> values)
 {
     auto queue = std::make_shared<std::deque<double>>(values);
-    platform::setRndSource([queue] {
+    platform::setRandomSource([queue] {
         if (queue->empty())
             return 0.0;
         const double value = queue->front();

@@ -13,9 +13,16 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/MessageBox.h"
+
+namespace platform {
+// How a failed check prints a message box style.
+void PrintTo(const MessageStyle& style, std::ostream* out);
+}  // namespace platform
+
 struct ShownMessage {
     QString text;
-    int style;
+    platform::MessageStyle style;
     bool operator==(const ShownMessage&) const = default;
 };
 
@@ -24,7 +31,7 @@ public:
     FakeMessageBoxes();
     ~FakeMessageBoxes();
     QList<ShownMessage> shown;
-    std::deque<int> answers;  // next answers; OK (or No) when none is scripted
+    std::deque<platform::MessageAnswer> answers;  // next answers; OK (or No) when none is scripted
     QStringList texts() const;
 };
 
@@ -56,6 +63,16 @@ protected:
     OpenedPages pages;
     ProgramEnd end;
 };
+
+// A control of a window, found by its given name (its object name).
+template <class Control = QWidget>
+Control* control(const QObject* window, const char* name)
+{
+    auto* found = window ? window->findChild<Control*>(QLatin1String(name)) : nullptr;
+    if (!found)
+        ADD_FAILURE() << "no control named " << name;
+    return found;
+}
 
 // Shows the window and waits until it has the keyboard focus.
 void showActive(QWidget* window);

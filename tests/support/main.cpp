@@ -1,4 +1,4 @@
-#include "forms/AppStyle.h"
+#include "windows/AppStyle.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace links {
+
+// What the farewell dialog's referral form holds, spaces trimmed at both ends.
+struct Referral {
+    QString referrerName;
+    QString referrerEmail;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+// Removes the space character, and only it, from both ends.
+QString trimSpaces(const QString& text);
+
+// The request address for the five values, each fully percent-encoded (UTF-8)
+// so that no value can split, cut short or forge a parameter of the request.
+QString referralAddress(const Referral& referral);
+
+// Checks the five values in order; on the first empty or untouched one shows
+// its message, otherwise opens the request in the browser.
+void submitReferral(const Referral& referral);
+
+}  // namespace links

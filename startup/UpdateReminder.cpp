@@ -1,0 +1,76 @@
+#include "startup/UpdateReminder.h"
+
+#include "links/WebPages.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramInfo.h"
+#include "startup/SettingsCodec.h"
+
+#include <QSettings>
+#include <future>
+
+namespace startup {
+
+QString reminderKey()
+{
+    return QStringLiteral("Settings/") + settingscodec::encode(QStringLiteral("Duration"));
+}
+
+namespace {
+
+// The date goes in as yyyy-MM-dd, which reads back the same whatever the
+// user's locale or century. A store that cannot be written is tried again
+// next start.
+void recordToday(QSettings& store, bool writeNow)
+{
+    store.setValue(reminderKey(), settingscodec::encode(platform::today().toString(Qt::ISODate)));
+    if (writeNow)
+        store.sync();
+}
+
+void check(QSettings& store, bool writeNow)
+{
+    const std::optional<QString> stored = settingscodec::decode(store.value(reminderKey()).toString());
+    const QDate recorded = stored ? QDate::fromString(*stored, Qt::ISODate) : QDate();
+    // Never run, or a value that is damaged: start counting from today, so a
+    // bad value cannot silence the reminder for good.
+    if (!recorded.isValid()) {
+        recordToday(store, writeNow);
+        return;
+    }
+    const qint64 days = platform::today().daysTo(recorded);
+    if (days >= -14 && days <= 14)
+        return;
+    const platform::MessageAnswer answer = platform::showMessage(
+        QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
+        platform::Question);
+    recordToday(store, writeNow);
+    if (answer == platform::MessageAnswer::Yes)
+        links::openDownloadPage();
+}
+
+}  // namespace
+
+void checkUpdateReminder(QSettings& store)
+{
+    check(store, true);
+}
+
+void checkUpdateReminder(const std::function<void()>& meanwhile)
+{
+    const QString name = QLatin1String(program::SettingsName);
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    if (!meanwhile) {
+        check(store, true);
+        return;
+    }
+    check(store, false);
+    // Writing waits for the disk, up to tens of milliseconds on a first start
+    // when the folder is new: it goes on while `meanwhile` runs, which leaves
+    // the store alone until the write is done.
+    std::future<void> written = std::async(std::launch::async, [&store] { store.sync(); });
+    meanwhile();
+    written.wait();
+}
+
+}  // namespace startup

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The about box (frmAbout): shown modally, loaded fresh at each opening.
+class AboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutBox(QWidget* parent = nullptr);
+};

@@ -1,0 +1,346 @@
+#include "windows/FarewellDialog.h"
+
+#include "links/WebPages.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramInfo.h"
+#include "platform/Random.h"
+#include "windows/LinkLabel.h"
+#include "windows/Style.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// The dialog is drawn in twips: 15 to a pixel at 96 dots per inch.
+int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+// The fonts this dialog was drawn for may be missing; a wider stand-in gets a
+// smaller size rather than a cut-off text.
+void fitWidth(QWidget* widget, const QString& text, int padding)
+{
+    QFont font = widget->font();
+    while (font.pointSizeF() > 6.0
+           && QFontMetrics(font).horizontalAdvance(text) > widget->width() - padding)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    widget->setFont(font);
+}
+
+const QString suiteText = QStringLiteral(
+    "If you have enjoyed this software you will surely be interested in our other Quillon Softwares. From a "
+    "single software, we have now grown to become the world\u2019s largest resource of quillon softwares. Be it "
+    "astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a "
+    "wide choice depending on their interests.")
+    + QString(61, u' ')
+    + QStringLiteral("All the programs in the Quillon Softwares suite are simple and easy to use. They are not "
+                     "only fun to use but also very informative. Try them out today and share your experience "
+                     "with your friends and family. ");
+
+}  // namespace
+
+QString FarewellDialog::appealText(int k)
+{
+    switch (k) {
+    case 0:
+        return QStringLiteral("Quillon Softwares, such as this can be created and maintained only with your "
+                              "support. The best way to support Quillon Board is to visit Zentrova regularly "
+                              "and take part in the discussions and other activities on the board.");
+    case 1:
+        return QStringLiteral("Visit Zentrova regularly. Support Zentrova by taking part in the discussions and "
+                              "other activities. These softwares cannot be supported and maintained, without "
+                              "you regularly visiting Zentrova");
+    case 2:
+        return QStringLiteral("Zentrova is a FREE online discussion forum for all things quillon. To help "
+                              "Zentrova develop and maintain this software visit Zentrova regularly.");
+    default:
+        return QStringLiteral("Zentrova needs your help. All you need to do is visit Zentrova regularly and take "
+                              "part in the various discussions and activites to help us maintain and develop "
+                              "more Quillon Softwares.");
+    }
+}
+
+FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    style::setFixedFrame(this);
+    // Kept above every other window, the browser windows its links open too.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setFixedSize(px(11115), px(4725));
+    style::setBackground(this, style::White);
+
+    m_icon = new QLabel(this);
+    m_icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
+    m_icon->setGeometry(twips(360, 120, 540, 540));
+    m_icon->setAlignment(Qt::AlignCenter);
+
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
+    QFont captionFont(QStringLiteral("MS Sans Serif"));
+    captionFont.setPointSize(18);
+    m_caption->setFont(captionFont);
+    m_caption->move(px(1080), px(240));
+
+    m_appeal = new QLabel(this);
+    m_appeal->setObjectName(QStringLiteral("Label2"));
+    m_appeal->setGeometry(twips(120, 840, 6975, 1095));
+    m_appeal->setWordWrap(true);
+    m_appeal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_appeal->setFont(style::verdana(9.75, true));
+    style::setTextColor(m_appeal, style::Black);
+
+    m_visitButton = new QPushButton(QStringLiteral("Click Here To Visit Zentrova Now"), this);
+    m_visitButton->setObjectName(QStringLiteral("Check1"));
+    m_visitButton->setCheckable(true);  // drawn as a button that stays down while checked
+    m_visitButton->setGeometry(twips(30, 2040, 7185, 555));
+    m_visitButton->setFont(style::verdana(14.25));
+    m_visitButton->setCursor(Qt::PointingHandCursor);
+    m_visitButton->setAutoDefault(false);
+    style::setTextColor(m_visitButton, style::LinkBlue);
+
+    auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);
+    exitButton->setObjectName(QStringLiteral("cmdClose"));
+    exitButton->setGeometry(twips(6000, 2760, 1245, 375));
+
+    const auto navyFrame = [this](const char* name, const QString& title, const QRect& geometry) {
+        auto* frame = new QGroupBox(title, this);
+        frame->setObjectName(QLatin1String(name));
+        frame->setGeometry(geometry);
+        frame->setFont(style::verdana(9.75, true));
+        style::setBackground(frame, style::Navy);
+        style::setTextColor(frame, style::White);
+        return frame;
+    };
+    QGroupBox* referralForm = navyFrame("Frame2", QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
+
+    const auto box = [this, referralForm](const char* name, const QString& placeholder, const QRect& geometry) {
+        auto* edit = new QLineEdit(placeholder, referralForm);
+        edit->setObjectName(QLatin1String(name));
+        edit->setGeometry(geometry);
+        edit->setFont(style::verdana(8.25));
+        edit->setAccessibleName(placeholder);
+        edit->installEventFilter(this);
+        return edit;
+    };
+    m_referrerNameBox = box("txtName", QStringLiteral("Your Name"), twips(85, 360, 3375, 285));
+    m_referrerEmailBox = box("txtEmail", QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285));
+    m_friendNameBox = box("txtFriendName", QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285));
+    m_friendEmailBox = box("txtFriendEmail", QStringLiteral("Friend's Email Address"),
+                           twips(3600, 720, 3375, 285));
+
+    auto* referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), referralForm);
+    referButton->setObjectName(QStringLiteral("cmdSubmit"));
+    referButton->setGeometry(twips(1920, 1080, 3375, 285));
+    referButton->setFont(style::verdana(8.25, true));
+    style::setTextColor(referButton, style::Black);
+
+    // Placed below the frame's visible area, as it always was: reachable only
+    // with Tab, and sent as it stands when left alone.
+    m_messageBox = new QPlainTextEdit(referralForm);
+    m_messageBox->setObjectName(QStringLiteral("txtMessage"));
+    m_messageBox->setGeometry(twips(4800, 3600, 1815, 495));
+    m_messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_messageBox->setTabChangesFocus(true);
+    m_messageBox->setAccessibleName(QStringLiteral("Your Message"));
+    m_messageBox->installEventFilter(this);
+    setTextOf(m_messageBox, QStringLiteral("Your Message\r\n"));
+
+    QGroupBox* softwaresPanel = navyFrame("Frame6", QStringLiteral("Download Quillon Softwares"),
+                                          twips(7320, 120, 3735, 4575));
+    auto* softwaresText = new QLabel(suiteText, softwaresPanel);
+    softwaresText->setObjectName(QStringLiteral("Label3"));
+    softwaresText->setGeometry(twips(120, 360, 3495, 3855));
+    softwaresText->setWordWrap(true);
+    softwaresText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    softwaresText->setFont(style::verdana(9));
+    style::setTextColor(softwaresText, style::White);
+
+    auto* softwaresLink = new LinkLabel(QStringLiteral("Click Here To Visit Quillon Softwares"), softwaresPanel);
+    softwaresLink->setObjectName(QStringLiteral("lblGoToHome"));
+    softwaresLink->setGeometry(twips(75, 4250, 3585, 210));
+    QFont linkFont = style::verdana(9, true);
+    linkFont.setUnderline(true);
+    softwaresLink->setFont(linkFont);
+    style::setTextColor(softwaresLink, style::Yellow);
+    fitWidth(softwaresLink, softwaresLink->text(), 2);
+    fitWidth(m_visitButton, m_visitButton->text(), 16);
+    fitWidth(referButton, referButton->text(), 12);
+
+    for (QWidget* unfocused : {static_cast<QWidget*>(m_appeal), static_cast<QWidget*>(softwaresText)})
+        unfocused->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(exitButton, m_visitButton);
+    setTabOrder(m_visitButton, m_referrerNameBox);
+    setTabOrder(m_referrerNameBox, referButton);
+    setTabOrder(referButton, m_referrerEmailBox);
+    setTabOrder(m_referrerEmailBox, m_friendEmailBox);
+    setTabOrder(m_friendEmailBox, m_friendNameBox);
+    setTabOrder(m_friendNameBox, m_messageBox);
+    exitButton->setFocus();
+
+    connect(exitButton, &QPushButton::clicked, this, &windows::endProgram);
+    connect(m_visitButton, &QPushButton::clicked, this, &FarewellDialog::visitSite);
+    connect(referButton, &QPushButton::clicked, this, &FarewellDialog::referFriend);
+    connect(softwaresLink, &LinkLabel::clicked, this, &links::openSoftwaresPage);
+
+    setWindowTitle(QLatin1String(program::WindowCaption));
+    m_caption->setText(QLatin1String(program::WindowCaption));
+    m_caption->adjustSize();
+    const QIcon icon = style::programIcon();
+    setWindowIcon(icon);
+    m_icon->setPixmap(icon.pixmap(32, 32));
+    drawAppeal();
+}
+
+void FarewellDialog::drawAppeal()
+{
+    platform::seedRandomFromClock();
+    const int k = std::min(static_cast<int>(platform::nextRandom() * 4.0), 3);
+    m_appeal->setText(appealText(k));
+}
+
+void FarewellDialog::showEvent(QShowEvent* event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void FarewellDialog::aboutToUnload()
+{
+    windows::endProgram();
+}
+
+void FarewellDialog::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    windows::unload(this);
+}
+
+void FarewellDialog::keyPressEvent(QKeyEvent* event)
+{
+    // No cancel button here: Escape does not leave the dialog.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FarewellDialog::visitSite()
+{
+    // The button pops back up after every click, and every click opens the page.
+    if (m_visitButton->isChecked()) {
+        m_visitButton->setChecked(false);
+        links::openHomePage();
+    }
+}
+
+QString FarewellDialog::placeholderOf(const QObject* box) const
+{
+    if (box == m_referrerNameBox) return QStringLiteral("Your Name");
+    if (box == m_referrerEmailBox) return QStringLiteral("Your Email Address");
+    if (box == m_friendNameBox) return QStringLiteral("Friend's Name");
+    if (box == m_friendEmailBox) return QStringLiteral("Friend's Email Address");
+    if (box == m_messageBox) return QStringLiteral("Your Message");
+    return QString();
+}
+
+QString FarewellDialog::textOf(const QObject* box) const
+{
+    // The message box keeps its line breaks as carriage return and line feed.
+    if (box == m_messageBox)
+        return m_messageBox->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    return static_cast<const QLineEdit*>(box)->text();
+}
+
+void FarewellDialog::setTextOf(QObject* box, const QString& text)
+{
+    if (box == m_messageBox) {
+        m_messageBox->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        return;
+    }
+    static_cast<QLineEdit*>(box)->setText(text);
+}
+
+bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const QString placeholder = placeholderOf(watched);
+    if (placeholder.isEmpty())
+        return QDialog::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Only moves within the dialog count; a message box or another
+        // application taking the focus for a while does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const QString trimmed = links::trimSpaces(textOf(watched));
+        if (event->type() == QEvent::FocusIn && trimmed == placeholder)
+            setTextOf(watched, QString());
+        else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
+            setTextOf(watched, placeholder);
+        break;
+    }
+    case QEvent::KeyPress:
+        if ((watched == m_referrerEmailBox || watched == m_friendEmailBox)
+            && static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
+            platform::showMessage(QStringLiteral("Email Address Cannot Contain Space"), platform::Refusal);
+            static_cast<QWidget*>(watched)->setFocus();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+links::Referral FarewellDialog::referral() const
+{
+    return {links::trimSpaces(textOf(m_referrerNameBox)), links::trimSpaces(textOf(m_referrerEmailBox)),
+            links::trimSpaces(textOf(m_messageBox)), links::trimSpaces(textOf(m_friendNameBox)),
+            links::trimSpaces(textOf(m_friendEmailBox))};
+}
+
+void FarewellDialog::referFriend()
+{
+    const links::Referral form = referral();
+    const auto refuse = [](const char16_t* message) {
+        platform::showMessage(QString::fromUtf16(message), platform::Refusal);
+    };
+    if (form.friendEmail == form.referrerEmail) {
+        refuse(u"Please Enter Distinct Email Addresses");
+        return;
+    }
+    if (!form.referrerEmail.contains(u'@') || !form.friendEmail.contains(u'@')) {
+        refuse(u"Please Enter Proper Email Address");
+        return;
+    }
+    if (!form.referrerEmail.contains(u'.') || !form.friendEmail.contains(u'.')) {
+        refuse(u"Please Enter Proper Email Address");
+        return;
+    }
+    links::submitReferral(form);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "links/Referral.h"
+#include "windows/WindowRegistry.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The farewell dialog (frmNagScreen2): the last window, with the
+// refer-a-friend form. Leaving it in any way ends the program.
+class FarewellDialog : public QDialog, public UnloadHandler {
+    Q_OBJECT
+public:
+    explicit FarewellDialog(QWidget* parent = nullptr);
+
+    // The four appeals, one of them drawn when the dialog loads.
+    static QString appealText(int k);
+
+    void aboutToUnload() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void drawAppeal();
+    void visitSite();
+    // "Refer A Friend &Now": checks the form and sends the request.
+    void referFriend();
+    links::Referral referral() const;
+    // The form's boxes show a placeholder while they are left empty.
+    QString placeholderOf(const QObject* box) const;
+    QString textOf(const QObject* box) const;
+    void setTextOf(QObject* box, const QString& text);
+
+    QLabel* m_icon;
+    QLabel* m_caption;
+    QLabel* m_appeal;
+    QPushButton* m_visitButton;
+    QLineEdit* m_referrerNameBox;
+    QLineEdit* m_referrerEmailBox;
+    QLineEdit* m_friendNameBox;
+    QLineEdit* m_friendEmailBox;
+    QPlainTextEdit* m_messageBox;
+    bool m_centred = false;
+};

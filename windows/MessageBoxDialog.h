@@ -1,0 +1,7 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+// The real message box: modal, captioned with the program title, with the
+// icon and buttons of the style. Returns the button pressed.
+platform::MessageAnswer showMessageBoxDialog(const QString& text, platform::MessageStyle style);
