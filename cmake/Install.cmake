@@ -4,7 +4,14 @@
 # One identifier names the menu entry, the icon and the software-centre entry,
 # so the desktop can tie them together.
 set(ARDENTIS_APP_ID "com.zentrova.Ardentis")
-set(ARDENTIS_PACKAGE_MAINTAINER "Zentrova" CACHE STRING "Maintainer field of the Debian package")
+# Debian wants a name and a mail address; the default is an address at the
+# maker's domain, the site host without its "www.".
+string(REGEX REPLACE "^www\\." "" ARDENTIS_MAIL_DOMAIN "${ARDENTIS_SITE_HOST}")
+set(ARDENTIS_MAINTAINER "Zentrova <support@${ARDENTIS_MAIL_DOMAIN}>" CACHE STRING
+    "Maintainer field of the Debian package: Name <address>")
+if(NOT ARDENTIS_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
+  message(FATAL_ERROR "ARDENTIS_MAINTAINER must read Name <address>, not: ${ARDENTIS_MAINTAINER}")
+endif()
 
 install(TARGETS ardentis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -38,14 +45,25 @@ set(CPACK_PACKAGE_NAME "ardentis")
 set(CPACK_PACKAGE_VENDOR "Zentrova")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "QX Ardentis tells you your warrior sign: the sign of the zodiac in which the asteroid Pallas stood on the day you were born, with a short reading of how you solve problems and react in adverse situations.")
-set(CPACK_PACKAGE_CONTACT "${ARDENTIS_PACKAGE_MAINTAINER}")
+# One line each: dpkg shows them as they are, and Debian wants them shorter
+# than 80 columns.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "QX Ardentis tells you your warrior sign: the sign of the zodiac in which"
+  "the asteroid Pallas stood on the day you were born, with a short reading"
+  "of how you solve problems and react in adverse situations."
+  ""
+  "Type your name and pick your date of birth, from 1930 to 2012: the"
+  "program looks the date up in its built-in table of the positions of"
+  "Pallas and shows the sign. It needs no network connection; its menus and"
+  "links open the maker's web pages in your browser.")
+set(CPACK_PACKAGE_CONTACT "${ARDENTIS_MAINTAINER}")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "QX Ardentis")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+# An amusement, but not a game for Debian, whose games section is for
+# programs installed in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${ARDENTIS_SITE_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
