@@ -14,6 +14,7 @@ if(NOT ARDENTIS_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
 endif()
 
 install(TARGETS ardentis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
 
 install(FILES resources/${ARDENTIS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
