@@ -1,6 +1,6 @@
 # What a Debian package carries beside the program: the manual page, the
-# changelog and the copyright file, under the names and in the form lintian
-# expects.
+# changelog and the copyright file, all under the names and in the form
+# lintian expects; and a binary stripped as Debian's own tools strip it.
 # Included from Install.cmake.
 
 set(ARDENTIS_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/ardentis)
@@ -87,3 +87,15 @@ endif()
 
 configure_file(${PROJECT_SOURCE_DIR}/resources/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${ARDENTIS_DOC_DIR})
+
+# CPack strips with a bare `strip`, which leaves the compiler's .comment
+# section behind; dh_strip removes it and .note as well, and so does this.
+if(CMAKE_STRIP AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(
+        COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:ardentis>\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endif()
