@@ -11,7 +11,7 @@ packages=(
   dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
   libxcb1-dev libfontconfig-dev strace
-  lintian scdoc man-db groff-base
+  lintian scdoc man-db groff-base python3-debian
 )
 
 missing=()
