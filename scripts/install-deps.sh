@@ -11,6 +11,7 @@ packages=(
   dpkg-dev file desktop-file-utils appstream
   clang libclang-rt-14-dev
   libxcb1-dev libfontconfig-dev strace
+  lintian scdoc man-db groff-base python3-debian
 )
 
 missing=()
@@ -21,6 +22,6 @@ done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get update -qq -o DPkg::Lock::Timeout=600
+  apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
 fi
