@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 #include "platform/ProgramInfo.h"
+#include "platform/SessionBus.h"
 #include "startup/Startup.h"
 #include "windows/AppStyle.h"
 #include "windows/MessageBoxDialog.h"
@@ -40,6 +41,8 @@ void ensureHome()
 int main(int argc, char* argv[])
 {
     ensureHome();
+    // A message bus started for this program alone would outlive it.
+    platform::noSessionBusOfOurOwn();
 #ifdef ARDENTIS_FONTCONFIG
     // Reading the font configuration is the longest step before the first
     // text can be drawn. It runs on a second core while Qt starts up, at a
