@@ -100,7 +100,7 @@ if command -v strace >/dev/null; then
     opened=$(grep -v ENOENT "$scratch/trace" | grep -oE "\"$home/[^\"]*\"" | tr -d '"' | sed "s|^$home/|~/|" | sort -u)
     echo "per-user files a second start opens:"
     sed 's/^/  /' <<<"$opened"
-    if grep -vxE '~/\.config/Ardentis/Ardentis\.conf|~/runtime/ardentis\.lock' <<<"$opened" >/dev/null; then
+    if grep -vxE '~/\.config/Ardentis/Ardentis\.conf|~/\.cache/Ardentis/ardentis\.lock' <<<"$opened" >/dev/null; then
         echo "  more than the setting and the one-copy lock"
         status=1
     fi
