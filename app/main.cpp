@@ -13,6 +13,10 @@
 #include <unistd.h>
 #endif
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #ifdef ARDENTIS_FONTCONFIG
 #include <clocale>
 #include <fontconfig/fontconfig.h>
@@ -43,6 +47,12 @@ int main(int argc, char* argv[])
     ensureHome();
     // A message bus started for this program alone would outlive it.
     platform::noSessionBusOfOurOwn();
+#ifdef __GLIBC__
+    // One heap for every thread: the font configuration's and the settings'
+    // helper threads would each get one of their own, which the window's
+    // allocations then never reuse.
+    mallopt(M_ARENA_MAX, 1);
+#endif
 #ifdef ARDENTIS_FONTCONFIG
     // Reading the font configuration is the longest step before the first
     // text can be drawn. It runs on a second core while Qt starts up, at a
