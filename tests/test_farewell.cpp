@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -191,6 +192,11 @@ TEST_F(Farewell, eachBoxStopsAtItsLimitAndSaysSoWhateverIsPasted)
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClick(edit, Qt::Key_Y);
         EXPECT_EQ(messages.shown.size(), 1);
+        // Nor does a composed text go past it.
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("zz"));
+        QApplication::sendEvent(edit, &composed);
+        EXPECT_EQ(messages.shown.size(), 2);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "windows/BoundedTextEdit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -45,6 +46,19 @@ void BoundedTextEdit::insertFromMimeData(const QMimeData* source)
         part.chop(1);  // half a character is none
     textCursor().insertText(part);
     ensureCursorVisible();
+    emit inputRejected();
+}
+
+void BoundedTextEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    const int fits = std::max(room() + event->replacementLength(), 0);
+    if (event->commitString().size() <= fits) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent cut(event->preeditString(), event->attributes());
+    cut.setCommitString(event->commitString().left(fits), event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&cut);
     emit inputRejected();
 }
 

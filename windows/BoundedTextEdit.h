@@ -3,9 +3,9 @@
 #include <QPlainTextEdit>
 
 // A text box of several lines that takes no more than a given number of
-// characters, however they come: typed, pasted or dropped. What would go past
-// the limit is left out and inputRejected() tells the window, as a line edit
-// with a maximum length does.
+// characters, however they come: typed, pasted, dropped or composed. What
+// would go past the limit is left out and inputRejected() tells the window,
+// as a line edit with a maximum length does.
 class BoundedTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -18,6 +18,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     // How many more characters fit, the selection being replaced.
