@@ -307,8 +307,8 @@ bool EntryWindow::filterNameBoxKey(const QKeyEvent* key)
     filterNameKey(keyAscii);
     if (keyAscii == 0)
         return true;
-    // The box itself types nothing while Ctrl is down.
-    if (keyAscii != typed || control) {
+    // The box itself types nothing while Ctrl and Alt are down (AltGr).
+    if (keyAscii != typed || (control && alt)) {
         m_nameBox->insert(QString(QChar(keyAscii)));
         return true;
     }
