@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 #include "platform/ProgramInfo.h"
+#include "platform/SessionBus.h"
 #include "startup/Startup.h"
 #include "windows/AppStyle.h"
 #include "windows/MessageBoxDialog.h"
@@ -10,6 +11,10 @@
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <unistd.h>
+#endif
+
+#ifdef __GLIBC__
+#include <malloc.h>
 #endif
 
 #ifdef ARDENTIS_FONTCONFIG
@@ -40,6 +45,14 @@ void ensureHome()
 int main(int argc, char* argv[])
 {
     ensureHome();
+    // A message bus started for this program alone would outlive it.
+    platform::noSessionBusOfOurOwn();
+#ifdef __GLIBC__
+    // One heap for every thread: the font configuration's and the settings'
+    // helper threads would each get one of their own, which the window's
+    // allocations then never reuse.
+    mallopt(M_ARENA_MAX, 1);
+#endif
 #ifdef ARDENTIS_FONTCONFIG
     // Reading the font configuration is the longest step before the first
     // text can be drawn. It runs on a second core while Qt starts up, at a

@@ -157,7 +157,8 @@ BENCHMARK(BM_FirstFindDrawn)->Apply([](auto* b) { timeEachAction(b, Repetitions 
 bool startupLoadsEntryWindowOnly()
 {
     QTemporaryDir lockFolder;
-    platform::InstanceLock lock(lockFolder.path());
+    platform::InstanceLock lock(QStringLiteral("ardentis-bench-%1").arg(QCoreApplication::applicationPid()),
+                                lockFolder.path());
     if (!startup::run(lock))
         return false;
     settle();

@@ -2,6 +2,7 @@
 
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramInfo.h"
 
 #include <QUrl>
 
@@ -28,6 +29,11 @@ QString encoded(const QString& value)
 }
 
 }  // namespace
+
+// The page address and the product folder each name the site host once.
+static_assert(9 * (2 * MaxNameLength + 2 * MaxEmailLength + MaxMessageLength) + 2 * sizeof(program::SiteHost) + 120
+                  <= MaxAddressLength,
+              "a request at the limits would be longer than servers accept");
 
 QString referralAddress(const Referral& referral)
 {

@@ -13,6 +13,15 @@ struct Referral {
     QString friendEmail;
 };
 
+// The longest each value may be. A character takes at most nine bytes once
+// percent-encoded (three of UTF-8), so even at these limits the whole request
+// stays within MaxAddressLength: common web servers refuse request lines over
+// 8 KiB, and the browser is handed the address as one program argument.
+inline constexpr int MaxNameLength = 64;
+inline constexpr int MaxEmailLength = 254;  // the longest address mail can carry
+inline constexpr int MaxMessageLength = 200;
+inline constexpr int MaxAddressLength = 8000;
+
 // Removes the space character, and only it, from both ends.
 QString trimSpaces(const QString& text);
 

@@ -1,6 +1,7 @@
 #include "links/WebPages.h"
 
 #include "platform/ProgramInfo.h"
+#include "platform/SessionBus.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -21,7 +22,8 @@ void openWebPage(const QString& address)
 {
     // The address is already in its final, encoded form: take it as it stands.
     // Whether a browser came up is not our business; openUrl starts it detached.
-    QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode));
+    const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
+    platform::withGivenEnvironment([&url] { QDesktopServices::openUrl(url); });
 }
 
 void openHomePage() { openWebPage(pageAddress(QStringLiteral("home-page"))); }

@@ -1,12 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <memory>
+
+class QSocketNotifier;
 
 namespace platform {
 
-// One lock per user, held for the life of the process. Only a copy that is
-// alive holds it: the system lets go of it when a copy ends, crashes or is
-// killed, so a dead copy never blocks the next start.
+// One running copy per user, held for the life of the process, whatever the
+// user's environment. Only a copy that is alive holds it: the system lets go
+// when a copy ends, crashes or is killed, so a dead copy never blocks the
+// next start.
+//
+// On Linux the running copy is known by a name that is the user's across the
+// machine: an abstract local socket named after the user id, which no file,
+// folder or environment variable can hide or delete. Anyone may take such a
+// name first, so the holder is asked who it is (the kernel vouches for its
+// user id) and only the same user counts. The copy also locks a file in a
+// folder only the user can write, which settles it while another user sits
+// on the name. On Windows a named mutex of the user's session does it all.
 class InstanceLock {
 public:
     enum class State {
@@ -15,7 +27,7 @@ public:
         Unavailable,  // no lock could be had (folder not writable ...): run anyway
     };
 
-    explicit InstanceLock(QString directory = defaultDirectory());
+    explicit InstanceLock(QString name = defaultName(), QString directory = defaultDirectory());
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
@@ -23,17 +35,25 @@ public:
     State tryAcquire();
     QString filePath() const;
 
-    // The per-user runtime folder where the session keeps such locks, or the
-    // per-user cache folder where there is none; never a shared temporary one.
+    // The user's name for the running copy: the program's and the user id.
+    static QString defaultName();
+    // The per-user cache folder; never a shared or temporary one.
     static QString defaultDirectory();
 
 private:
-    QString m_directory;
 #ifdef Q_OS_WIN
     void* m_handle = nullptr;
 #else
+    enum class Name { Ours, TheUsers, NotOurs };
+    Name claimName();
+    State lockFile();
+
+    int m_socket = -1;
     int m_fd = -1;
+    std::unique_ptr<QSocketNotifier> m_callers;
 #endif
+    QString m_name;
+    QString m_directory;
 };
 
 }  // namespace platform

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-30}"
-targets=(${FUZZ_TARGETS:-referral_address settings_codec sign_lookup})
+targets=(${FUZZ_TARGETS:-referral_address settings_codec settings_file sign_lookup})
 build=build/fuzz
 
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

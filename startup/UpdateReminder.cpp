@@ -3,34 +3,35 @@
 #include "links/WebPages.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramInfo.h"
 #include "startup/SettingsCodec.h"
+#include "startup/SettingsStore.h"
 
-#include <QSettings>
 #include <future>
 
 namespace startup {
 
-QString reminderKey()
-{
-    return QStringLiteral("Settings/") + settingscodec::encode(QStringLiteral("Duration"));
-}
-
 namespace {
+
+const QString section = QStringLiteral("Settings");
+
+QString durationKey()
+{
+    return settingscodec::encode(QStringLiteral("Duration"));
+}
 
 // The date goes in as yyyy-MM-dd, which reads back the same whatever the
 // user's locale or century. A store that cannot be written is tried again
 // next start.
-void recordToday(QSettings& store, bool writeNow)
+void recordToday(SettingsStore& store, bool writeNow)
 {
-    store.setValue(reminderKey(), settingscodec::encode(platform::today().toString(Qt::ISODate)));
+    store.setValue(section, durationKey(), settingscodec::encode(platform::today().toString(Qt::ISODate)));
     if (writeNow)
         store.sync();
 }
 
-void check(QSettings& store, bool writeNow)
+void check(SettingsStore& store, bool writeNow)
 {
-    const std::optional<QString> stored = settingscodec::decode(store.value(reminderKey()).toString());
+    const std::optional<QString> stored = settingscodec::decode(store.value(section, durationKey()));
     const QDate recorded = stored ? QDate::fromString(*stored, Qt::ISODate) : QDate();
     // Never run, or a value that is damaged: start counting from today, so a
     // bad value cannot silence the reminder for good.
@@ -51,15 +52,19 @@ void check(QSettings& store, bool writeNow)
 
 }  // namespace
 
-void checkUpdateReminder(QSettings& store)
+QString reminderKey()
+{
+    return section + QLatin1Char('/') + durationKey();
+}
+
+void checkUpdateReminder(SettingsStore& store)
 {
     check(store, true);
 }
 
 void checkUpdateReminder(const std::function<void()>& meanwhile)
 {
-    const QString name = QLatin1String(program::SettingsName);
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    SettingsStore store;
     if (!meanwhile) {
         check(store, true);
         return;

@@ -3,9 +3,9 @@
 #include <QString>
 #include <functional>
 
-class QSettings;
-
 namespace startup {
+
+class SettingsStore;
 
 // Once per launch, before the entry window: records the first launch, and
 // once the recorded date lies more than 14 days away asks whether to look for
@@ -13,7 +13,7 @@ namespace startup {
 // On the user's settings; `meanwhile`, if given, runs while what was recorded
 // is written, and the call returns once both are done.
 void checkUpdateReminder(const std::function<void()>& meanwhile = {});
-void checkUpdateReminder(QSettings& store);
+void checkUpdateReminder(SettingsStore& store);
 
 // Where the date is kept: the section, then the encoded key name.
 QString reminderKey();

@@ -14,6 +14,7 @@
 #include "windows/WindowRegistry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QGroupBox>
@@ -95,7 +96,6 @@ TEST_F(EntryWindowTest, showsItsTextsAndMenus)
     EXPECT_EQ(control<QPushButton>(main, "cmdExit")->text(), QStringLiteral("&Exit"));
     EXPECT_EQ(control<QLabel>(main, "Label2")->text(), QStringLiteral("Date Of Birth"));
     EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QString());
-    EXPECT_EQ(control<QLineEdit>(main, "txtName")->maxLength(), 32767);
 
     EXPECT_EQ(control<QMenu>(main, "mnuFile")->title(), QStringLiteral("&File"));
     EXPECT_EQ(control<QAction>(main, "mnuFindWarriorSign")->text(), QStringLiteral("Find My &Ardentis"));
@@ -138,6 +138,57 @@ TEST_F(EntryWindowTest, nameFilterUpperCasesLettersAndRefusesEverythingElse)
     EXPECT_EQ(messages.shown.size(), 8);
     for (const ShownMessage& message : messages.shown)
         EXPECT_EQ(message, (ShownMessage{QStringLiteral("Please Enter only Letters"), Info}));
+}
+
+TEST_F(EntryWindowTest, controlKeysThatTypeNoLetterAreRefusedLikeEveryOtherAndAltGrTooOnEveryPlatform)
+{
+    EntryWindow* main = shownMain();
+    auto* name = control<QLineEdit>(main, "txtName");
+    QTest::keyClicks(name, QStringLiteral("ann lee"));
+    name->setCursorPosition(name->text().size());
+    ASSERT_EQ(name->text(), QStringLiteral("ANN LEE"));
+    // Ctrl+Backspace types DEL, Ctrl+Enter a line feed, Ctrl+[ \ ] the codes 27 to 29.
+    for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_BracketLeft,
+                              Qt::Key_Backslash, Qt::Key_BracketRight}) {
+        messages.shown.clear();
+        QTest::keyClick(name, key, Qt::ControlModifier);
+        EXPECT_EQ(name->text(), QStringLiteral("ANN LEE")) << key;
+        EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Please Enter only Letters"), Info}})) << key;
+    }
+    // AltGr arrives as Ctrl+Alt on Windows, with the character it typed.
+    for (const QString& typed : {QStringLiteral("@"), QStringLiteral("\u20ac"), QStringLiteral("\u00e4")}) {
+        messages.shown.clear();
+        QKeyEvent altGr(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, typed);
+        QApplication::sendEvent(name, &altGr);
+        EXPECT_EQ(name->text(), QStringLiteral("ANN LEE")) << typed.toStdString();
+        EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Please Enter only Letters"), Info}}))
+            << typed.toStdString();
+    }
+    // Ctrl+H and Ctrl+M type Backspace and Enter, which pass as those keys do: no character goes in.
+    messages.shown.clear();
+    QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), QStringLiteral("ANN LEE"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    // Ctrl with keys that type nothing still moves and edits as usual.
+    messages.shown.clear();
+    QTest::keyClick(name, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    EXPECT_EQ(name->text(), QStringLiteral("ANNLEE"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(EntryWindowTest, theNameStopsAtItsLimitAndSaysSo)
+{
+    EntryWindow* main = shownMain();
+    auto* name = control<QLineEdit>(main, "txtName");
+    QTest::keyClicks(name, QString(64, u'a'));
+    EXPECT_EQ(name->text(), QString(64, u'A'));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    QTest::keyClicks(name, QStringLiteral("b"));
+    EXPECT_EQ(name->text(), QString(64, u'A'));
+    EXPECT_EQ(messages.shown,
+              QList<ShownMessage>({{QStringLiteral("Please Enter No More Than 64 Characters"), Info}}));
 }
 
 TEST_F(EntryWindowTest, dateChecksRunInOrderAndTheFirstFailureIsTheOnlyMessage)

@@ -12,8 +12,11 @@
 #include "windows/ResultWindow.h"
 #include "windows/WindowRegistry.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -158,6 +161,66 @@ TEST_F(Farewell, aSpaceInAnEmailBoxIsRefusedAndTheFocusStays)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(Farewell, eachBoxStopsAtItsLimitAndSaysSoWhateverIsPasted)
+{
+    FarewellDialog* dialog = shownDialog();
+    struct Box {
+        const char* name;
+        int limit;
+    };
+    // A mebibyte without a space, as pasted from a file.
+    const QString huge(1 << 20, u'x');
+    for (const Box& box : {Box{"txtName", 64}, Box{"txtEmail", 254}, Box{"txtFriendName", 64},
+                           Box{"txtFriendEmail", 254}, Box{"txtMessage", 200}}) {
+        SCOPED_TRACE(box.name);
+        messages.shown.clear();
+        QWidget* edit = control<QWidget>(dialog, box.name);
+        edit->setFocus(Qt::TabFocusReason);
+        QApplication::clipboard()->setText(huge);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        const QString text = box.name == QByteArrayView("txtMessage")
+                                 ? static_cast<QPlainTextEdit*>(edit)->toPlainText()
+                                 : static_cast<QLineEdit*>(edit)->text();
+        EXPECT_EQ(text.size(), box.limit);
+        const ShownMessage told{QStringLiteral("Please Enter No More Than %1 Characters").arg(box.limit),
+                                platform::Refusal};
+        EXPECT_EQ(messages.shown, QList<ShownMessage>{told});
+        // Typing on at the limit is refused the same way.
+        messages.shown.clear();
+        QTest::keyClick(edit, Qt::Key_Y);
+        EXPECT_EQ(messages.shown, QList<ShownMessage>{told});
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Y);
+        EXPECT_EQ(messages.shown.size(), 1);
+        // Nor does a composed text go past it.
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("zz"));
+        QApplication::sendEvent(edit, &composed);
+        EXPECT_EQ(messages.shown.size(), 2);
+    }
+}
+
+TEST_F(Farewell, theVisitButtonIsAButtonToAssistiveTechnologyAndItsPressOpensThePage)
+{
+    FarewellDialog* dialog = shownDialog();
+    auto* visit = control<QPushButton>(dialog, "Check1");
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(visit);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::Button);
+    EXPECT_FALSE(reader->state().checkable);
+    QAccessibleActionInterface* actions = reader->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_FALSE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    for (int presses = 1; presses <= 2; ++presses) {
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pages.addresses.size() == presses; }, 2000));
+        EXPECT_FALSE(visit->isChecked());
+        EXPECT_FALSE(visit->isDown());
+    }
+    EXPECT_EQ(pages.addresses, QStringList({page("home-page"), page("home-page")}));
+}
+
 TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
 {
     FarewellDialog* dialog = shownDialog();
@@ -169,6 +232,41 @@ TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
     EXPECT_EQ(pages.addresses, QStringList({page("home-page"), page("home-page"), page("quillonsoftwares")}));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(end.statuses.isEmpty());
+}
+
+TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
+{
+    EntryWindow* main = windows::entryWindow();
+    main->show();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
+    control<QPushButton>(main, "cmdNext")->click();
+    FarewellDialog* dialog = windows::loadedFarewellDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_FALSE(dialog->isVisible());
+
+    // Every show of the dialog maps its window and tells screen readers it is there.
+    struct ShowCounter : QObject {
+        int shows = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show)
+                ++shows;
+            return false;
+        }
+    } counter;
+    dialog->installEventFilter(&counter);
+    control<QPushButton>(windows::loadedResultWindow(), "cmdBack")->click();
+    settle();
+    EXPECT_EQ(counter.shows, 0);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{main});
+    EXPECT_EQ(windows::loadedFarewellDialog(), dialog);
+
+    // Leaving the result window still brings the dialog up.
+    control<QPushButton>(main, "cmdNext")->click();
+    control<QPushButton>(windows::loadedResultWindow(), "cmdExit")->click();
+    settle();
+    EXPECT_EQ(counter.shows, 1);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{dialog});
 }
 
 TEST_F(Farewell, leavingTheMainWindowShowsTheDialogWhoseExitEndsEverything)

@@ -19,13 +19,17 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QDataStream>
 
+#include <csignal>
 #include <fcntl.h>
 #include <linux/capability.h>
 #include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,6 +77,7 @@ void keys(const QString& window, const QStringList& sequence)
 // their modification time, so a rewrite with the same bytes shows too.
 struct Entry {
     bool folder = false;
+    unsigned kind = 0;  // regular file, folder, link, named pipe ...
     QByteArray digest;
     qint64 modified = 0;
     bool operator==(const Entry&) const = default;
@@ -91,7 +96,9 @@ Tree snapshot(const QString& root)
             continue;
         Entry entry;
         entry.folder = S_ISDIR(info.st_mode);
-        if (!entry.folder) {
+        entry.kind = info.st_mode & S_IFMT;
+        // Only regular files are read: opening a named pipe would wait for a writer.
+        if (S_ISREG(info.st_mode)) {
             // A folder's time changes with every file added to it; a file's only when written.
             entry.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
             QFile file(path);
@@ -139,6 +146,7 @@ public:
         m_server.waitForFinished(1000);
     }
     QString name() const { return m_name; }
+    bool owns(qint64 pid) const { return pid == m_server.processId(); }
 
 private:
     QProcess m_server;
@@ -253,6 +261,9 @@ class Faults : public ::testing::Test {
 public:
     static void SetUpTestSuite()
     {
+        // Whatever a copy starts and leaves behind becomes this process's
+        // child when the copy ends, where it can be seen and cleared away.
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
         display = std::make_unique<VirtualDisplay>();
         if (!display->start())
             display.reset();
@@ -334,6 +345,41 @@ protected:
         ASSERT_TRUE(program.waitForFinished(patience)) << "the farewell dialog's Exit did not end the program";
     }
 
+    // Processes a copy started that are still there after it ended: they
+    // come to this process, the subreaper. A moment is left for them to go.
+    void expectNothingLeftBehind()
+    {
+        QStringList left;
+        const QDeadlineTimer deadline(3000);
+        do {
+            left.clear();
+            for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+                bool isPid = false;
+                const pid_t pid = entry.toInt(&isPid);
+                if (!isPid)
+                    continue;
+                QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+                if (!stat.open(QIODevice::ReadOnly))
+                    continue;
+                const QByteArray line = stat.readAll();
+                const qsizetype close = line.lastIndexOf(')');
+                const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+                if (fields.size() < 2 || fields[1].toInt() != ::getpid() || display->owns(pid))
+                    continue;
+                if (fields[0] == "Z") {
+                    ::waitpid(pid, nullptr, WNOHANG);  // ended: an orphan of ours to reap
+                    continue;
+                }
+                left.append(QString::fromLocal8Bit(line.mid(0, close + 1)));
+            }
+            if (!left.isEmpty())
+                QThread::msleep(100);
+        } while (!left.isEmpty() && !deadline.hasExpired());
+        EXPECT_TRUE(left.isEmpty()) << "still running after the program ended: " << left.join(u' ').toStdString();
+        for (const QString& process : left)
+            ::kill(process.section(u' ', 0, 0).toInt(), SIGKILL);
+    }
+
     void expectNormalEnd(QProcess& program)
     {
         if (program.state() != QProcess::NotRunning) {
@@ -352,6 +398,7 @@ protected:
         auto program = start(machine, env);
         visit(*program, openHelp);
         expectNormalEnd(*program);
+        expectNothingLeftBehind();
         const Tree after = snapshot(machine.root());
         for (const auto& [path, entry] : before) {
             if (machine.isOwn(path))
@@ -436,6 +483,96 @@ TEST_F(Faults, aFolderWhereTheSettingsFileBelongsIsLeftAlone)
     Machine::write(machine.settingsFile() + QStringLiteral("/inside.txt"), "not a settings file\n");
     runAndCheck(machine, machine.environment(display->name()));
     EXPECT_TRUE(QFileInfo(machine.settingsFile()).isDir());
+}
+
+TEST_F(Faults, aSettingsLockThatCannotBeTakenDelaysNothing)
+{
+    Machine machine;
+    // Where the settings' own lock would go: a folder; a stale lock of another machine.
+    QDir().mkpath(machine.settingsFile() + QStringLiteral(".lock"));
+    runAndCheck(machine, machine.environment(display->name()));
+    EXPECT_TRUE(QFileInfo(machine.settingsFile() + QStringLiteral(".lock")).isDir());
+    EXPECT_TRUE(QFileInfo(machine.settingsFile()).isFile()) << "the date was not recorded";
+
+    Machine stale;
+    Machine::write(stale.settingsFile() + QStringLiteral(".lock"), "999999\nArdentis\nelsewhere\n");
+    runAndCheck(stale, stale.environment(display->name()));
+}
+
+TEST_F(Faults, aNamedPipeWhereTheSettingsAreReadIsNeverWaitedOn)
+{
+    const auto pipeAt = [](const QString& path) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0) << path.toStdString();
+    };
+    const auto isPipe = [](const QString& path) {
+        struct stat info {};
+        return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+    };
+    {
+        SCOPED_TRACE("the settings file");
+        Machine machine;
+        pipeAt(machine.settingsFile());
+        runAndCheck(machine, machine.environment(display->name()));
+        EXPECT_TRUE(isPipe(machine.settingsFile()));
+    }
+    {
+        SCOPED_TRACE("what the settings file links to");
+        Machine machine;
+        const QString pipe = machine.root() + QStringLiteral("/elsewhere/pipe");
+        pipeAt(pipe);
+        QDir().mkpath(machine.settingsFolder());
+        ASSERT_TRUE(QFile::link(pipe, machine.settingsFile()));
+        runAndCheck(machine, machine.environment(display->name()));
+        EXPECT_TRUE(isPipe(pipe));
+        EXPECT_TRUE(QFileInfo(machine.settingsFile()).isSymLink());
+    }
+    {
+        SCOPED_TRACE("the settings shared by every program of the maker");
+        Machine machine;
+        pipeAt(machine.config() + QStringLiteral("/Ardentis.conf"));
+        runAndCheck(machine, machine.environment(display->name()));
+        EXPECT_TRUE(isPipe(machine.config() + QStringLiteral("/Ardentis.conf")));
+    }
+}
+
+TEST_F(Faults, aCraftedOrHugeSettingsFileNeitherCrashesNorHoldsUpTheStart)
+{
+    // A value of 30,000 lists, each holding the next, in the form settings
+    // files keep stored values in: @Variant( and the bytes of the stream
+    // format they use (that of Qt 4.0: a type and a count for each list).
+    QByteArray serialised;
+    {
+        QDataStream out(&serialised, QIODevice::WriteOnly);
+        for (int depth = 0; depth < 30000; ++depth)
+            out << quint32(QMetaType::QVariantList) << quint32(1);
+        out << quint32(QMetaType::QVariantList) << quint32(0);
+    }
+    QByteArray crafted = "crafted=@Variant(";
+    for (const char byte : serialised)
+        crafted += "\\x" + QByteArray::number(static_cast<unsigned char>(byte), 16).rightJustified(2, '0');
+    crafted += ")\n";
+    Machine nested;
+    Machine::write(nested.settingsFile(), "[Settings]\n" + crafted);
+    runAndCheck(nested, nested.environment(display->name()));
+    QFile kept(nested.settingsFile());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().contains(crafted)) << "what the program does not use must stay as it was";
+
+    // Four million keys, 68 MB: nothing the program needs is that big, so it
+    // is neither read nor rewritten.
+    Machine huge;
+    QByteArray keys = "[Settings]\n";
+    keys.reserve(68 * 1000 * 1000);
+    for (int i = 0; i < 4000000; ++i)
+        keys += "key" + QByteArray::number(i).rightJustified(8, '0') + "=value" + QByteArray::number(i) + '\n';
+    Machine::write(huge.settingsFile(), keys);
+    const QByteArray digest = QCryptographicHash::hash(keys, QCryptographicHash::Sha256);
+    keys.clear();
+    runAndCheck(huge, huge.environment(display->name()));
+    QFile unchanged(huge.settingsFile());
+    ASSERT_TRUE(unchanged.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QCryptographicHash::hash(unchanged.readAll(), QCryptographicHash::Sha256), digest);
 }
 
 TEST_F(Faults, aReadOnlySettingsFolderIsSurvived)
@@ -528,6 +665,11 @@ TEST_F(Faults, withABrowserTheSameLinkReachesIt)
 
 int main(int argc, char** argv)
 {
+    // The copies are known to each other by a name that is the user's across
+    // the machine: a network namespace of their own keeps them apart from
+    // copies started anywhere else meanwhile.
+    if (::unshare(CLONE_NEWNET) != 0)
+        std::fprintf(stderr, "faults: no network namespace of its own; other copies may interfere\n");
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();

@@ -7,10 +7,21 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <cstring>
 #include <memory>
 #include <signal.h>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -61,13 +72,19 @@ public:
     QString runtime() const { return home.filePath(QStringLiteral("runtime")); }
     QString settingsFile() const { return home.filePath(QStringLiteral("config/Ardentis/Ardentis.conf")); }
 
-    std::unique_ptr<QProcess> start() const
+    QString home_() const { return home.path(); }
+
+    enum class Runtime { Folder, None };
+    std::unique_ptr<QProcess> start(Runtime runtimeFolder = Runtime::Folder) const
     {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.remove(QStringLiteral("XDG_CACHE_HOME"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        if (runtimeFolder == Runtime::None)
+            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.remove(QStringLiteral("QT_SCALE_FACTOR"));
         process->setProcessEnvironment(env);
@@ -113,6 +130,92 @@ void stop(QProcess& process)
         process.waitForFinished(5000);
     }
 }
+
+// Keys typed into a window the way a user would.
+void keys(const QString& window, const QStringList& sequence)
+{
+    run(QStringLiteral("xdotool"), QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
+                                               QStringLiteral("sleep"), QStringLiteral("0.3"), QStringLiteral("key"),
+                                               QStringLiteral("--delay"), QStringLiteral("80")}
+                                       + sequence);
+}
+
+// A copy that must run: its main window comes up and no refusal.
+::testing::AssertionResult runs(QProcess& copy)
+{
+    if (!waitFor([&] { return windows(copy.processId(), mainCaption).size() == 1; }))
+        return ::testing::AssertionFailure() << "no main window: " << describe(copy);
+    if (!windows(copy.processId(), boxCaption).isEmpty())
+        return ::testing::AssertionFailure() << "a message box came up: " << describe(copy);
+    return ::testing::AssertionSuccess();
+}
+
+// A copy that must be refused: the refusal comes up, alone, and OK ends it.
+::testing::AssertionResult isRefused(QProcess& copy)
+{
+    QStringList refusal;
+    if (!waitFor([&] {
+            refusal = windows(copy.processId(), boxCaption);
+            return refusal.size() == 1 || !windows(copy.processId(), mainCaption).isEmpty();
+        }))
+        return ::testing::AssertionFailure() << "neither window came up: " << describe(copy);
+    if (refusal.size() != 1 || !windows(copy.processId(), mainCaption).isEmpty())
+        return ::testing::AssertionFailure() << "a second copy runs: " << describe(copy);
+    if (!dismiss(refusal.first(), copy) || copy.exitCode() != 0)
+        return ::testing::AssertionFailure() << "the refused copy did not end well: " << describe(copy);
+    return ::testing::AssertionSuccess();
+}
+
+// Another account on the same machine, as hostile as it can be: it holds the
+// name the running copy is known by and a lock file in the user's runtime
+// folder, if that folder lets it.
+class OtherUser {
+public:
+    OtherUser(const QString& runtimeFolder)
+    {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        const QByteArray lockPath = QFile::encodeName(runtimeFolder + QStringLiteral("/ardentis.lock"));
+        const QByteArray name = "ardentis-" + QByteArray::number(::getuid());
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(ready[0]);
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(1);
+            const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
+            if (fd >= 0)
+                ::flock(fd, LOCK_EX | LOCK_NB);
+            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
+            const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+            const bool bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0
+                               && ::listen(socket, 16) == 0;
+            const char result = bound && fd >= 0 ? 'y' : 'n';
+            [[maybe_unused]] const auto written = ::write(ready[1], &result, 1);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char result = 'n';
+        m_ready = m_pid > 0 && ::read(ready[0], &result, 1) == 1 && result == 'y';
+        ::close(ready[0]);
+    }
+    ~OtherUser()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    bool ready() const { return m_ready; }
+
+private:
+    pid_t m_pid = -1;
+    bool m_ready = false;
+};
 
 class Copies : public ::testing::Test {
 protected:
@@ -202,8 +305,103 @@ TEST_F(Copies, ofTenCopiesStartedTogetherExactlyOneKeepsRunning)
     EXPECT_EQ(stillRunning, 1);
 }
 
+TEST_F(Copies, withAndWithoutARuntimeFolderItIsStillOneCopy)
+{
+    auto first = user.start(User::Runtime::Folder);
+    ASSERT_TRUE(runs(*first));
+    auto second = user.start(User::Runtime::None);
+    EXPECT_TRUE(isRefused(*second));
+    stop(*second);
+    stop(*first);
+
+    auto withoutFirst = user.start(User::Runtime::None);
+    ASSERT_TRUE(runs(*withoutFirst));
+    auto withSecond = user.start(User::Runtime::Folder);
+    EXPECT_TRUE(isRefused(*withSecond));
+    stop(*withSecond);
+    stop(*withoutFirst);
+}
+
+TEST_F(Copies, deletingTheLockFilesWhileACopyRunsLetsNoSecondOneStart)
+{
+    auto first = user.start();
+    ASSERT_TRUE(runs(*first));
+    for (const QString& folder : {user.runtime(), user.home_() + QStringLiteral("/.cache")}) {
+        QDir dir(folder);
+        for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+            QFileInfo(dir.filePath(entry)).isDir() ? QDir(dir.filePath(entry)).removeRecursively()
+                                                   : dir.remove(entry);
+        }
+    }
+    auto second = user.start();
+    EXPECT_TRUE(isRefused(*second));
+    stop(*second);
+    stop(*first);
+}
+
+TEST_F(Copies, anotherUserCanNeitherBlockTheStartNorPassForTheRunningCopy)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user needs root";
+    // The user's own runtime folder, carelessly left writable by everyone.
+    ::chmod(QFile::encodeName(user.home_()).constData(), 0755);
+    ::chmod(QFile::encodeName(user.runtime()).constData(), 0777);
+    OtherUser other(user.runtime());
+    ASSERT_TRUE(other.ready());
+    auto first = user.start();
+    ASSERT_TRUE(runs(*first));
+    auto second = user.start();
+    EXPECT_TRUE(isRefused(*second));
+    stop(*second);
+    stop(*first);
+}
+
+TEST_F(Copies, backBringsOnlyTheMainWindowIntoView)
+{
+    auto copy = user.start();
+    ASSERT_TRUE(runs(*copy));
+    const QString main = windows(copy->processId(), mainCaption).first();
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), main,
+                                    QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"),
+                                    QStringLiteral("ada")});
+    keys(main, {QStringLiteral("alt+a")});
+    QString result;
+    ASSERT_TRUE(waitFor([&] {
+        const QStringList shown = windows(copy->processId(), mainCaption);
+        result = shown.size() == 1 && shown.first() != main ? shown.first() : QString();
+        return !result.isEmpty();
+    })) << describe(*copy);
+
+    // Every window that comes into view is mapped: watch the screen's top level.
+    QProcess watch;
+    watch.start(QStringLiteral("stdbuf"), {QStringLiteral("-oL"), QStringLiteral("xev"), QStringLiteral("-root"),
+                                          QStringLiteral("-event"), QStringLiteral("substructure")});
+    ASSERT_TRUE(watch.waitForStarted());
+    QThread::msleep(500);
+    keys(result, {QStringLiteral("alt+b")});
+    ASSERT_TRUE(waitFor([&] { return windows(copy->processId(), mainCaption) == QStringList{main}; }));
+    QThread::msleep(1000);
+    watch.terminate();
+    watch.waitForFinished(5000);
+    // MapNotify on the root names the mapped window on its second line.
+    QStringList mapped;
+    const QRegularExpression mapNotify(QStringLiteral("MapNotify event[^\\n]*\\n\\s*event 0x[0-9a-f]+, window (0x[0-9a-f]+)"));
+    const QString output = QString::fromLatin1(watch.readAllStandardOutput());
+    for (const QRegularExpressionMatch& match : mapNotify.globalMatch(output))
+        mapped.append(match.captured(1));
+    const QString mainId = QStringLiteral("0x%1").arg(main.toULongLong(), 0, 16);
+    EXPECT_EQ(mapped, QStringList{mainId}) << output.toStdString();
+    stop(*copy);
+}
+
 int main(int argc, char** argv)
 {
+    // The copies here are known to each other by a name that is the user's
+    // across the whole machine: a network namespace of their own keeps them
+    // apart from copies started anywhere else meanwhile.
+    if (::unshare(CLONE_NEWNET) != 0)
+        std::fprintf(stderr, "processes: no network namespace of its own; other copies may interfere\n");
+
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

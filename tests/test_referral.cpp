@@ -8,6 +8,8 @@
 #include "windows/FarewellDialog.h"
 #include "windows/WindowRegistry.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -187,6 +189,35 @@ TEST_F(Referral, theFormSendsTypedHostileTextIntact)
     EXPECT_EQ(fields[4].second, QStringLiteral("x&taf6=evil#"));
     EXPECT_EQ(fields[5].second, QStringLiteral("%41@y.org"));
     EXPECT_EQ(fields[6].second, siteFolder());
+}
+
+TEST_F(Referral, boxesFilledToTheirLimitsWithTheWidestCharactersStillMakeARequestServersAccept)
+{
+    FarewellDialog* dialog = windows::farewellDialog();
+    dialog->show();
+    // The euro sign takes three bytes of UTF-8, nine characters percent-encoded.
+    const QString wide(20000, u'\u20ac');
+    const std::pair<const char*, QString> boxes[] = {
+        {"txtName", wide}, {"txtEmail", QStringLiteral("a@b.") + wide}, {"txtMessage", wide},
+        {"txtFriendName", wide}, {"txtFriendEmail", QStringLiteral("c@d.") + wide}};
+    for (const auto& [name, text] : boxes) {
+        QWidget* box = control<QWidget>(dialog, name);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    messages.shown.clear();
+    control<QPushButton>(dialog, "cmdSubmit")->click();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(u'|').toStdString();
+    ASSERT_EQ(pages.addresses.size(), 1);
+    // Common servers refuse request lines over 8 KiB; a program argument may hold 128 KiB.
+    EXPECT_LE(pages.addresses.first().toUtf8().size(), 8000);
+    const auto fields = formFields(pages.addresses.first());
+    ASSERT_EQ(fields.size(), 7);
+    EXPECT_EQ(fields[1].second, wide.left(64));
+    EXPECT_EQ(fields[2].second, (QStringLiteral("a@b.") + wide).left(254));
+    EXPECT_EQ(fields[3].second, wide.left(200));
 }
 
 TEST(TrimSpaces, removesOnlySpacesAtTheEnds)

@@ -25,6 +25,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The settings the program keeps for the user.
@@ -32,6 +35,13 @@ std::unique_ptr<QSettings> userSettings()
 {
     const QString name = QLatin1String(program::SettingsName);
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
+// A name of this test's own for the running copy, apart from any real copy's.
+QString uniqueName()
+{
+    static int count = 0;
+    return QStringLiteral("ardentis-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++count);
 }
 
 // The offer a user sees: whichever label is on top in the middle of the pair.
@@ -112,7 +122,7 @@ TEST_F(Startup, runsTheReminderThenShowsTheMainWindowThenDraws)
     });
     scriptRandom({0.5, 0.0});  // one draw: n = 4, full-brand in front; a second would bring co-brand
 
-    platform::InstanceLock lock(lockFolder.path());
+    platform::InstanceLock lock(uniqueName(), lockFolder.path());
     ASSERT_TRUE(startup::run(lock));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].style, platform::Question);
@@ -131,10 +141,11 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
     const QString key = startup::reminderKey();
     const QString old = settingscodec::encode(QStringLiteral("2026-01-01"));
     userSettings()->setValue(key, old);
-    platform::InstanceLock first(lockFolder.path());
+    const QString name = uniqueName();
+    platform::InstanceLock first(name, lockFolder.path());
     ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
 
-    platform::InstanceLock second(lockFolder.path());
+    platform::InstanceLock second(name, lockFolder.path());
     EXPECT_FALSE(startup::run(second));
     EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Application is already running"),
                                                     platform::Notice}}));
@@ -147,16 +158,44 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
 TEST(InstanceLock, onlyALiveHolderKeepsTheNextCopyOut)
 {
     QTemporaryDir folder;
+    const QString name = uniqueName();
     {
-        platform::InstanceLock first(folder.path());
+        platform::InstanceLock first(name, folder.path());
         ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
-        platform::InstanceLock second(folder.path());
+        platform::InstanceLock second(name, folder.path());
         EXPECT_EQ(second.tryAcquire(), platform::InstanceLock::State::HeldByOther);
     }
     // The holder is gone: the lock file is left behind, and means nothing.
     ASSERT_TRUE(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("ardentis.lock"))));
-    platform::InstanceLock next(folder.path());
+    platform::InstanceLock next(name, folder.path());
     EXPECT_EQ(next.tryAcquire(), platform::InstanceLock::State::Acquired);
+}
+
+TEST(InstanceLock, theRunningCopyIsFoundWhereverTheNextOneLooksAndWhateverWasDeleted)
+{
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    const QString name = uniqueName();
+    platform::InstanceLock first(name, folder.path());
+    ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
+    ASSERT_TRUE(QDir(folder.path()).removeRecursively());
+    platform::InstanceLock afterDeletion(name, folder.path());
+    EXPECT_EQ(afterDeletion.tryAcquire(), platform::InstanceLock::State::HeldByOther);
+    platform::InstanceLock otherFolder(name, elsewhere.path());
+    EXPECT_EQ(otherFolder.tryAcquire(), platform::InstanceLock::State::HeldByOther);
+
+    // Whether or not the session has a runtime folder, the name and the folder are the same.
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", elsewhere.path().toLocal8Bit());
+    const QString nameWith = platform::InstanceLock::defaultName();
+    const QString folderWith = platform::InstanceLock::defaultDirectory();
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(platform::InstanceLock::defaultName(), nameWith);
+    EXPECT_EQ(platform::InstanceLock::defaultDirectory(), folderWith);
+    EXPECT_TRUE(nameWith.endsWith(QLatin1Char('-') + QString::number(::getuid())));
+    EXPECT_FALSE(folderWith.startsWith(QDir::tempPath()));
+    if (!saved.isNull())
+        qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 TEST(InstanceLock, aGarbledOrEmptyLockFileWithNoHolderIsTakenOverAndCleared)
@@ -164,7 +203,7 @@ TEST(InstanceLock, aGarbledOrEmptyLockFileWithNoHolderIsTakenOverAndCleared)
     for (const QByteArray& leftover : {QByteArray(), QByteArray("\xff\xfe garbage\n\0\x01", 14),
                                        QByteArray(100000, 'x')}) {
         QTemporaryDir folder;
-        platform::InstanceLock lock(folder.path());
+        platform::InstanceLock lock(uniqueName(), folder.path());
         QFile file(lock.filePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(leftover);
@@ -175,28 +214,22 @@ TEST(InstanceLock, aGarbledOrEmptyLockFileWithNoHolderIsTakenOverAndCleared)
     }
 }
 
-TEST(InstanceLock, aFolderThatCannotHoldTheLockDoesNotCountAsAnotherCopy)
+TEST(InstanceLock, aFolderThatCannotHoldTheLockOrThatOthersMayWriteLeavesItToTheName)
 {
     QTemporaryDir folder;
     const QString notAFolder = QDir(folder.path()).filePath(QStringLiteral("file"));
     QFile file(notAFolder);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    platform::InstanceLock lock(notAFolder + QStringLiteral("/below"));
-    EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::State::Unavailable);
-}
-
-TEST(InstanceLock, livesInThePerUserRuntimeFolderWhenThereIsOne)
-{
-    QTemporaryDir runtime;
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    EXPECT_EQ(platform::InstanceLock::defaultDirectory(), runtime.path());
-    qputenv("XDG_RUNTIME_DIR", "/nonexistent/runtime");
-    EXPECT_NE(platform::InstanceLock::defaultDirectory(), QStringLiteral("/nonexistent/runtime"));
-    EXPECT_FALSE(platform::InstanceLock::defaultDirectory().startsWith(QDir::tempPath()));
-    if (saved.isNull())
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", saved);
+    const QString shared = QDir(folder.path()).filePath(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ::chmod(QFile::encodeName(shared).constData(), 0777);
+    for (const QString& unusable : {notAFolder + QStringLiteral("/below"), shared}) {
+        const QString name = uniqueName();
+        platform::InstanceLock first(name, unusable);
+        EXPECT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
+        EXPECT_FALSE(QFile::exists(first.filePath()));
+        platform::InstanceLock second(name, unusable);
+        EXPECT_EQ(second.tryAcquire(), platform::InstanceLock::State::HeldByOther);
+    }
 }

@@ -5,13 +5,18 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "startup/SettingsCodec.h"
+#include "startup/SettingsStore.h"
 #include "startup/UpdateReminder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <random>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,23 +37,23 @@ protected:
         platform::setToday([this] { return today; });
     }
     QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
-    QString key() const { return QStringLiteral("Settings/") + settingscodec::encode(QStringLiteral("Duration")); }
+    static QString durationKey() { return settingscodec::encode(QStringLiteral("Duration")); }
 
     void launch()
     {
-        QSettings store(file(), QSettings::IniFormat);
+        startup::SettingsStore store(file());
         startup::checkUpdateReminder(store);
     }
     void storeRaw(const QString& raw)
     {
-        QSettings store(file(), QSettings::IniFormat);
-        store.setValue(key(), raw);
+        startup::SettingsStore store(file());
+        store.setValue(QStringLiteral("Settings"), durationKey(), raw);
+        ASSERT_TRUE(store.sync());
     }
     void storeDate(QDate date) { storeRaw(settingscodec::encode(date.toString(Qt::ISODate))); }
     QString storedRaw() const
     {
-        QSettings store(file(), QSettings::IniFormat);
-        return store.value(key()).toString();
+        return startup::SettingsStore(file()).value(QStringLiteral("Settings"), durationKey());
     }
     QDate stored() const
     {
@@ -174,9 +179,9 @@ TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     {
-        QSettings store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")), QSettings::IniFormat);
+        startup::SettingsStore store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")));
         startup::checkUpdateReminder(store);
-        EXPECT_NE(store.status(), QSettings::NoError);
+        EXPECT_FALSE(store.sync());
     }
     EXPECT_TRUE(messages.shown.isEmpty());
 
@@ -195,4 +200,102 @@ TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
     QFile::remove(file());
     launch();
     EXPECT_EQ(stored(), today);
+}
+
+namespace {
+
+class Store : public ::testing::Test {
+protected:
+    QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
+    void write(const QByteArray& content) const
+    {
+        QFile out(file());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(content);
+    }
+    QByteArray content() const
+    {
+        QFile in(file());
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(unreadable)");
+    }
+    QTemporaryDir folder;
+};
+
+}  // namespace
+
+TEST_F(Store, readsWhatSettingsFilesHoldAndChangesOnlyItsOwnLine)
+{
+    {
+        QSettings written(file(), QSettings::IniFormat);
+        written.setValue(QStringLiteral("Settings/abc123"), QStringLiteral("00ff"));
+        written.setValue(QStringLiteral("Other/key"), QStringLiteral("a value, with \"quotes\""));
+    }
+    const QByteArray before = content();
+    startup::SettingsStore store(file());
+    EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("abc123")), QStringLiteral("00ff"));
+    EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("missing")), QString());
+    EXPECT_EQ(store.value(QStringLiteral("Other"), QStringLiteral("abc123")), QString());
+
+    // A value of another length: QSettings in this process tells a file it read from a new one by size and time.
+    store.setValue(QStringLiteral("Settings"), QStringLiteral("abc123"), QStringLiteral("0a0b0c"));
+    ASSERT_TRUE(store.sync());
+    QByteArray expected = before;
+    expected.replace("abc123=00ff", "abc123=0a0b0c");
+    EXPECT_EQ(content(), expected);
+    QSettings reread(file(), QSettings::IniFormat);
+    EXPECT_EQ(reread.value(QStringLiteral("Settings/abc123")).toString(), QStringLiteral("0a0b0c"));
+    EXPECT_EQ(reread.value(QStringLiteral("Other/key")).toString(), QStringLiteral("a value, with \"quotes\""));
+
+    // A section of its own when there was none; the rest kept, line ends and all.
+    write("# the user's note\r\n[Other]\r\nkey=1");
+    startup::SettingsStore fresh(file());
+    fresh.setValue(QStringLiteral("Settings"), QStringLiteral("abc123"), QStringLiteral("01"));
+    ASSERT_TRUE(fresh.sync());
+    EXPECT_EQ(content(), QByteArray("# the user's note\r\n[Other]\r\nkey=1\n\n[Settings]\nabc123=01\n"));
+}
+
+TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
+{
+    // A named pipe, as a file and behind a link: reading would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
+    {
+        startup::SettingsStore store(file());
+        EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("k")), QString());
+        store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("1"));
+        EXPECT_FALSE(store.sync());
+    }
+    const QString link = folder.filePath(QStringLiteral("link.conf"));
+    ASSERT_TRUE(QFile::link(file(), link));
+    {
+        startup::SettingsStore store(link);
+        store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("1"));
+        EXPECT_FALSE(store.sync());
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(file()).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    QFile::remove(link);
+    QFile::remove(file());
+
+    // Bigger than anything the program writes: not read, and kept.
+    const QByteArray big = "[Settings]\nk=1\n" + QByteArray(startup::SettingsStore::MaxFileSize, '#');
+    write(big);
+    {
+        startup::SettingsStore store(file());
+        EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("k")), QString());
+        store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
+        EXPECT_FALSE(store.sync());
+    }
+    EXPECT_EQ(content(), big);
+
+    // A link to a regular file is followed, and stays a link.
+    write("[Settings]\nk=1\n");
+    ASSERT_TRUE(QFile::link(file(), link));
+    startup::SettingsStore linked(link);
+    EXPECT_EQ(linked.value(QStringLiteral("Settings"), QStringLiteral("k")), QStringLiteral("1"));
+    linked.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
+    EXPECT_TRUE(linked.sync());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(content(), QByteArray("[Settings]\nk=2\n"));
 }

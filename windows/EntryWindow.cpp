@@ -1,10 +1,12 @@
 #include "windows/EntryWindow.h"
 
+#include "links/Referral.h"
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "sign/SignLookup.h"
 #include "windows/AboutBox.h"
+#include "windows/BoundedTextEdit.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ProgramMenus.h"
@@ -108,6 +110,10 @@ EntryWindow::EntryWindow(QWidget* parent) : QMainWindow(parent)
     m_nameBox->setAcceptDrops(false);
     m_nameBox->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_nameBox->installEventFilter(this);
+    // As long as any name the farewell dialog takes; a longer one is refused aloud.
+    m_nameBox->setMaxLength(links::MaxNameLength);
+    connect(m_nameBox, &QLineEdit::inputRejected, this,
+            [] { platform::showMessage(tooLongMessage(links::MaxNameLength), platform::Notice); });
     nameCaption->setBuddy(m_nameBox);
 
     QLabel* dateOfBirthCaption = makeLabel("Label2", QStringLiteral("Date Of Birth"), style::Red, true, entryArea);
@@ -235,35 +241,63 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+namespace {
+
+// The character a key typed with Ctrl stands for, as Windows types it: Ctrl
+// and a letter the codes 1 to 26, Ctrl+[ \ ] ^ _ the codes 27 to 31, Ctrl+Enter
+// a line feed and Ctrl+Backspace DEL. -1 for a key that types nothing.
+int controlCharacter(int key)
+{
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    switch (key) {
+    case Qt::Key_BracketLeft: return 27;
+    case Qt::Key_Backslash: return 28;
+    case Qt::Key_BracketRight: return 29;
+    case Qt::Key_AsciiCircum: case Qt::Key_6: return 30;
+    case Qt::Key_Underscore: case Qt::Key_Minus: return 31;
+    case Qt::Key_Return: case Qt::Key_Enter: return 10;
+    case Qt::Key_Backspace: return 127;
+    default: return -1;
+    }
+}
+
+}  // namespace
+
 bool EntryWindow::filterNameBoxKey(const QKeyEvent* key)
 {
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers & Qt::ControlModifier;
+    const bool alt = modifiers & (Qt::AltModifier | Qt::MetaModifier);
 
     // Keys that move the focus or press a button never reach the filter.
     switch (key->key()) {
     case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Escape:
         return false;
     case Qt::Key_Backspace: case Qt::Key_Return: case Qt::Key_Enter:
-        if (!(modifiers & Qt::ControlModifier))
+        if (!control && !alt)
             return false;  // 8 and 13: let through as they are
         break;
     default:
         break;
     }
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
-        return true;  // not typing: an unused menu key goes nowhere
 
+    // AltGr arrives as Ctrl+Alt on Windows, carrying the character it typed.
+    const QString text = key->text();
+    const bool typedCharacter = !text.isEmpty() && text.at(0).isPrint();
     int keyAscii = -1;
-    if (key->matches(QKeySequence::Paste)) {
+    if (control && alt && typedCharacter) {
+        keyAscii = text.size() == 1 ? text.at(0).unicode() : 0xFFFF;
+    } else if (alt) {
+        return true;  // not typing: an unused menu key goes nowhere
+    } else if (key->matches(QKeySequence::Paste)) {
         keyAscii = 22;  // Shift+Insert pastes like Ctrl+V, and is refused the same way
-    } else if (modifiers & Qt::ControlModifier) {
-        // Ctrl+letter types a control character (Ctrl+C is 3, Ctrl+V is 22);
-        // Ctrl with anything else types nothing.
-        if (key->key() < Qt::Key_A || key->key() > Qt::Key_Z)
+    } else if (control) {
+        // Ctrl with a key that types nothing (arrows, Home, Delete) moves and edits as usual.
+        keyAscii = controlCharacter(key->key());
+        if (keyAscii < 0)
             return false;
-        keyAscii = key->key() - Qt::Key_A + 1;
     } else {
-        const QString text = key->text();
         if (text.isEmpty())
             return false;  // arrows, Home, Delete: no character is typed
         keyAscii = text.size() == 1 ? text.at(0).unicode() : 0xFFFF;
@@ -273,7 +307,8 @@ bool EntryWindow::filterNameBoxKey(const QKeyEvent* key)
     filterNameKey(keyAscii);
     if (keyAscii == 0)
         return true;
-    if (keyAscii != typed) {
+    // The box itself types nothing while Ctrl and Alt are down (AltGr).
+    if (keyAscii != typed || (control && alt)) {
         m_nameBox->insert(QString(QChar(keyAscii)));
         return true;
     }

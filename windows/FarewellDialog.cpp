@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Random.h"
+#include "windows/BoundedTextEdit.h"
 #include "windows/LinkLabel.h"
 #include "windows/Style.h"
 
@@ -53,6 +54,13 @@ const QString suiteText = QStringLiteral(
     + QStringLiteral("All the programs in the Quillon Softwares suite are simple and easy to use. They are not "
                      "only fun to use but also very informative. Try them out today and share your experience "
                      "with your friends and family. ");
+
+// Each box keeps every request within what browsers and servers take, and
+// says so rather than let the request be lost.
+void refuseLongerText(int maxLength)
+{
+    platform::showMessage(tooLongMessage(maxLength), platform::Refusal);
+}
 
 }  // namespace
 
@@ -108,7 +116,8 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 
     m_visitButton = new QPushButton(QStringLiteral("Click Here To Visit Zentrova Now"), this);
     m_visitButton->setObjectName(QStringLiteral("Check1"));
-    m_visitButton->setCheckable(true);  // drawn as a button that stays down while checked
+    // A plain button: it looks as it always did and pops back up after every
+    // press, and a screen reader's Press opens the page as a click does.
     m_visitButton->setGeometry(twips(30, 2040, 7185, 555));
     m_visitButton->setFont(style::verdana(14.25));
     m_visitButton->setCursor(Qt::PointingHandCursor);
@@ -130,20 +139,26 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     };
     QGroupBox* referralForm = navyFrame("Frame2", QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
 
-    const auto box = [this, referralForm](const char* name, const QString& placeholder, const QRect& geometry) {
+    const auto box = [this, referralForm](const char* name, const QString& placeholder, const QRect& geometry,
+                                          int maxLength) {
         auto* edit = new QLineEdit(placeholder, referralForm);
         edit->setObjectName(QLatin1String(name));
+        edit->setMaxLength(maxLength);
+        connect(edit, &QLineEdit::inputRejected, this, [maxLength] { refuseLongerText(maxLength); });
         edit->setGeometry(geometry);
         edit->setFont(style::verdana(8.25));
         edit->setAccessibleName(placeholder);
         edit->installEventFilter(this);
         return edit;
     };
-    m_referrerNameBox = box("txtName", QStringLiteral("Your Name"), twips(85, 360, 3375, 285));
-    m_referrerEmailBox = box("txtEmail", QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285));
-    m_friendNameBox = box("txtFriendName", QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285));
+    m_referrerNameBox = box("txtName", QStringLiteral("Your Name"), twips(85, 360, 3375, 285),
+                            links::MaxNameLength);
+    m_referrerEmailBox = box("txtEmail", QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285),
+                             links::MaxEmailLength);
+    m_friendNameBox = box("txtFriendName", QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285),
+                          links::MaxNameLength);
     m_friendEmailBox = box("txtFriendEmail", QStringLiteral("Friend's Email Address"),
-                           twips(3600, 720, 3375, 285));
+                           twips(3600, 720, 3375, 285), links::MaxEmailLength);
 
     auto* referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), referralForm);
     referButton->setObjectName(QStringLiteral("cmdSubmit"));
@@ -153,7 +168,9 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 
     // Placed below the frame's visible area, as it always was: reachable only
     // with Tab, and sent as it stands when left alone.
-    m_messageBox = new QPlainTextEdit(referralForm);
+    m_messageBox = new BoundedTextEdit(links::MaxMessageLength, referralForm);
+    connect(m_messageBox, &BoundedTextEdit::inputRejected, this,
+            [] { refuseLongerText(links::MaxMessageLength); });
     m_messageBox->setObjectName(QStringLiteral("txtMessage"));
     m_messageBox->setGeometry(twips(4800, 3600, 1815, 495));
     m_messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -195,7 +212,7 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     exitButton->setFocus();
 
     connect(exitButton, &QPushButton::clicked, this, &windows::endProgram);
-    connect(m_visitButton, &QPushButton::clicked, this, &FarewellDialog::visitSite);
+    connect(m_visitButton, &QPushButton::clicked, this, &links::openHomePage);
     connect(referButton, &QPushButton::clicked, this, &FarewellDialog::referFriend);
     connect(softwaresLink, &LinkLabel::clicked, this, &links::openSoftwaresPage);
 
@@ -244,15 +261,6 @@ void FarewellDialog::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void FarewellDialog::visitSite()
-{
-    // The button pops back up after every click, and every click opens the page.
-    if (m_visitButton->isChecked()) {
-        m_visitButton->setChecked(false);
-        links::openHomePage();
-    }
 }
 
 QString FarewellDialog::placeholderOf(const QObject* box) const

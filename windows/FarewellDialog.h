@@ -7,8 +7,8 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
+class BoundedTextEdit;
 
 // The farewell dialog (frmNagScreen2): the last window, with the
 // refer-a-friend form. Leaving it in any way ends the program.
@@ -30,7 +30,6 @@ protected:
 
 private:
     void drawAppeal();
-    void visitSite();
     // "Refer A Friend &Now": checks the form and sends the request.
     void referFriend();
     links::Referral referral() const;
@@ -47,6 +46,6 @@ private:
     QLineEdit* m_referrerEmailBox;
     QLineEdit* m_friendNameBox;
     QLineEdit* m_friendEmailBox;
-    QPlainTextEdit* m_messageBox;
+    BoundedTextEdit* m_messageBox;
     bool m_centred = false;
 };

@@ -140,6 +140,9 @@ void ResultWindow::showSign(std::optional<sign::Sign> warriorSign)
 
 void ResultWindow::goBack()
 {
+    // The farewell dialog is loaded as leaving would load it, but never shown
+    // on the way: not even for a frame, nor to a screen reader.
+    m_goingBack = true;
     windows::unload(this);
     windows::entryWindow()->show();
     windows::farewellDialog()->hide();
@@ -158,7 +161,9 @@ void ResultWindow::showAboutBox()
 
 void ResultWindow::aboutToUnload()
 {
-    windows::farewellDialog()->show();
+    FarewellDialog* farewell = windows::farewellDialog();
+    if (!m_goingBack)
+        farewell->show();
 }
 
 void ResultWindow::keyPressEvent(QKeyEvent* event)

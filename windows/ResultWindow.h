@@ -35,4 +35,5 @@ private:
     QLabel* m_warriorSign;
     QLabel* m_reading;
     QPushButton* m_exitButton;
+    bool m_goingBack = false;
 };

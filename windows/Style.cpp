@@ -36,13 +36,19 @@ void setBackground(QWidget* widget, const QColor& color)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    const auto add = [&icon](const std::uint32_t* pixels, int size) {
-        const QImage image(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32);
-        icon.addPixmap(QPixmap::fromImage(image));
-    };
-    add(iconpixels::Icon32, 32);
-    add(iconpixels::Icon64, 64);
+    // Made once: Qt's pixmap cache keeps what an icon drew under the
+    // pixmaps' own keys, so every new copy of the icon (one per about box)
+    // would leave another entry behind.
+    static const QIcon icon = [] {
+        QIcon made;
+        const auto add = [&made](const std::uint32_t* pixels, int size) {
+            const QImage image(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32);
+            made.addPixmap(QPixmap::fromImage(image));
+        };
+        add(iconpixels::Icon32, 32);
+        add(iconpixels::Icon64, 64);
+        return made;
+    }();
     return icon;
 }
 
