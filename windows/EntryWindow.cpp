@@ -1,12 +1,10 @@
 #include "windows/EntryWindow.h"
 
-#include "links/Referral.h"
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "sign/SignLookup.h"
 #include "windows/AboutBox.h"
-#include "windows/BoundedTextEdit.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ProgramMenus.h"
@@ -110,10 +108,6 @@ EntryWindow::EntryWindow(QWidget* parent) : QMainWindow(parent)
     m_nameBox->setAcceptDrops(false);
     m_nameBox->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_nameBox->installEventFilter(this);
-    // As long as any name the farewell dialog takes; a longer one is refused aloud.
-    m_nameBox->setMaxLength(links::MaxNameLength);
-    connect(m_nameBox, &QLineEdit::inputRejected, this,
-            [] { platform::showMessage(tooLongMessage(links::MaxNameLength), platform::Notice); });
     nameCaption->setBuddy(m_nameBox);
 
     QLabel* dateOfBirthCaption = makeLabel("Label2", QStringLiteral("Date Of Birth"), style::Red, true, entryArea);
