@@ -107,8 +107,9 @@ public:
 
 double contrast(const QColor& a, const QColor& b)
 {
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 bool isDark(const QPalette& palette)
@@ -142,9 +143,10 @@ void setBackground(QWidget* widget, const Tone& tone)
 QColor focusRingColor(const QColor& face)
 {
     // Blue where it reaches 3:1; on a face of middling lightness, where
-    // neither blue does, black or white.
+    // neither blue does, black or white. The light blue is pale because
+    // styles draw a dark face a few shades lighter than the palette has it.
     static const QColor darkBlue(0x0B, 0x3D, 0x91);
-    static const QColor lightBlue(0x8A, 0xB4, 0xF8);
+    static const QColor lightBlue(0xC6, 0xDB, 0xFF);
     const QColor blue = contrast(darkBlue, face) >= contrast(lightBlue, face) ? darkBlue : lightBlue;
     if (contrast(blue, face) >= 3.0)
         return blue;
