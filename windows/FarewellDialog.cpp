@@ -218,7 +218,9 @@ void FarewellDialog::drawAppeal()
 
 void FarewellDialog::showEvent(QShowEvent* event)
 {
-    if (!m_centred) {
+    // On Wayland the compositor places every window; asking to is refused
+    // with a warning.
+    if (!m_centred && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         m_centred = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
