@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : WrapLabel(text, parent)
 {
@@ -36,18 +34,4 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         return;
     }
     WrapLabel::keyPressEvent(event);
-}
-
-void LinkLabel::paintEvent(QPaintEvent* event)
-{
-    WrapLabel::paintEvent(event);
-    // A label draws no focus of its own; one that takes focus shows the
-    // style's focus ring round its text.
-    if (hasFocus()) {
-        QPainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = palette().color(backgroundRole());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
 }
