@@ -77,6 +77,9 @@ QIcon AppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* op
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
+namespace {
+
+// Draws the focus ring inside the rectangle, for a control of that face.
 void drawFocusRing(QPainter* painter, const QRect& rect, const QColor& face)
 {
     // One pixel in from the edge, where the base styles draw the control's
@@ -90,6 +93,8 @@ void drawFocusRing(QPainter* painter, const QRect& rect, const QColor& face)
     painter->fillRect(QRect(ring.left(), ring.top(), 2, ring.height()), color);
     painter->fillRect(QRect(ring.right() - 1, ring.top(), 2, ring.height()), color);
 }
+
+}  // namespace
 
 void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const

@@ -31,5 +31,3 @@ private:
     mutable bool m_ringedControl = false;
 };
 
-// Draws the focus ring inside the rectangle, for a control of that face.
-void drawFocusRing(QPainter* painter, const QRect& rect, const QColor& face);
