@@ -65,7 +65,17 @@ int main(int argc, char* argv[])
         FcInit();
     });
 #endif
+    // Qt's GTK platform theme starts GTK, whose own accessibility bridge
+    // would put a second, empty entry for this program beside Qt's on the
+    // accessibility bus. The bridge reads this when GTK starts; Qt's own
+    // does not read it. Programs started from here, the browser above all,
+    // get the environment as it was.
+    const bool atBridgeSet = qEnvironmentVariableIsSet("NO_AT_BRIDGE");
+    if (!atBridgeSet)
+        qputenv("NO_AT_BRIDGE", "1");
     QApplication app(argc, argv);
+    if (!atBridgeSet)
+        qunsetenv("NO_AT_BRIDGE");
     QApplication::setStyle(new AppStyle);
     QApplication::setApplicationName(QLatin1String(program::SettingsName));
     QApplication::setOrganizationName(QLatin1String(program::SettingsName));

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes screenshots of the four windows on a virtual X display at scale 1 and
-# scale 2, into docs/screenshots/scale1 and docs/screenshots/scale2. The
-# scale-1 set is the one the README shows; the scale-2 set is for checking by
-# eye that no text is cut off on a high-density screen.
+# scale 2, into docs/screenshots/scale1 and docs/screenshots/scale2, and at
+# scale 1 under a dark desktop palette into docs/screenshots/dark. The
+# scale-1 and dark sets are the ones the README shows; the scale-2 set is for
+# checking by eye that no text is cut off on a high-density screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,14 +13,17 @@ bash scripts/install-deps.sh
 cmake --preset testing -B "$build" >/dev/null
 cmake --build "$build" --target ardentis_screenshots -j"$(nproc)"
 
-for scale in 1 2; do
-  out="docs/screenshots/scale$scale"
+# folder, scale, and the screenshot program's options
+for set in "scale1 1" "scale2 2" "dark 1 --dark"; do
+  read -r name scale options <<<"$set"
+  out="docs/screenshots/$name"
   rm -rf "$out"
   mkdir -p "$out"
+  # shellcheck disable=SC2086 # the options are words
   QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
-    xvfb-run -a -s "-screen 0 2560x2048x24" "$build/tools/screenshots/ardentis_screenshots" "$out"
+    xvfb-run -a -s "-screen 0 2560x2048x24" "$build/tools/screenshots/ardentis_screenshots" $options "$out"
   for window in frmMain frmDisplay frmAbout frmNagScreen2; do
     [[ -s "$out/$window.png" ]] || { echo "missing $out/$window.png" >&2; exit 1; }
   done
-  echo "scale $scale: $(ls "$out" | tr '\n' ' ')"
+  echo "$name: $(ls "$out" | tr '\n' ' ')"
 done

@@ -19,6 +19,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setFont(style::verdana());
     setModal(true);
     style::setFixedFrame(this);
+    style::followDesktop(this);
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
@@ -31,7 +32,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     auto* versionHeading = new QLabel(QLatin1String(program::WindowCaption), this);
     versionHeading->setObjectName(QStringLiteral("Label2"));
     versionHeading->setFont(style::verdana(12, true));
-    style::setTextColor(versionHeading, style::Red);
+    style::setTextColor(versionHeading, style::RedOnPink);
     style::setBackground(versionHeading, style::LightPink);
     heading->addWidget(icon, 0, Qt::AlignTop);
     heading->addWidget(versionHeading, 1);
@@ -42,7 +43,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
         "Asteroid of War. This sign deals with your ability to defend yourself in adverse situations. It helps "
         "you stand up and fight for your rights."), this);
     description->setObjectName(QStringLiteral("Label1"));
-    style::setTextColor(description, style::DarkGreen);
+    style::setTextColor(description, style::DarkGreenOnYellow);
     style::setBackground(description, style::LightYellow);
 
     auto* rule = new QFrame(this);

@@ -27,7 +27,7 @@
 
 namespace {
 
-QLabel* makeLabel(const char* name, const QString& text, const QColor& color, bool bold, QWidget* parent)
+QLabel* makeLabel(const char* name, const QString& text, const style::Tone& color, bool bold, QWidget* parent)
 {
     auto* label = new WrapLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -66,6 +66,7 @@ EntryWindow::EntryWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QLatin1String(program::WindowCaption));
     setFont(style::verdana());
     style::setFixedFrame(this);
+    style::followDesktop(this);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -149,7 +150,7 @@ EntryWindow::EntryWindow(QWidget* parent) : QMainWindow(parent)
         offer->setWordWrap(true);
         offer->setFixedWidth(383);
         style::setTextColor(offer, style::Blue);
-        style::setBackground(offer, palette().color(QPalette::Window));
+        style::setBackground(offer, style::Surface);  // the one in front hides the other
         offerGrid->addWidget(offer, 0, 0);
     }
     m_exitButton = new QPushButton(QStringLiteral("&Exit"), offerFrame);

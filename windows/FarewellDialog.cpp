@@ -92,7 +92,9 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     // Kept above every other window, the browser windows its links open too.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setFixedSize(px(11115), px(4725));
+    style::followDesktop(this);
     style::setBackground(this, style::White);
+    style::setTextColor(this, style::Black);  // the caption's, on the dialog's own white
 
     m_icon = new QLabel(this);
     m_icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
@@ -134,7 +136,7 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
         frame->setGeometry(geometry);
         frame->setFont(style::verdana(9.75, true));
         style::setBackground(frame, style::Navy);
-        style::setTextColor(frame, style::White);
+        style::setTextColor(frame, style::WhiteOnNavy);
         return frame;
     };
     QGroupBox* referralForm = navyFrame("Frame2", QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
@@ -164,7 +166,6 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     referButton->setObjectName(QStringLiteral("cmdSubmit"));
     referButton->setGeometry(twips(1920, 1080, 3375, 285));
     referButton->setFont(style::verdana(8.25, true));
-    style::setTextColor(referButton, style::Black);
 
     // Placed below the frame's visible area, as it always was: reachable only
     // with Tab, and sent as it stands when left alone.
@@ -187,7 +188,7 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     softwaresText->setWordWrap(true);
     softwaresText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     softwaresText->setFont(style::verdana(9));
-    style::setTextColor(softwaresText, style::White);
+    style::setTextColor(softwaresText, style::WhiteOnNavy);
 
     auto* softwaresLink = new LinkLabel(QStringLiteral("Click Here To Visit Quillon Softwares"), softwaresPanel);
     softwaresLink->setObjectName(QStringLiteral("lblGoToHome"));
@@ -195,7 +196,7 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     QFont linkFont = style::verdana(9, true);
     linkFont.setUnderline(true);
     softwaresLink->setFont(linkFont);
-    style::setTextColor(softwaresLink, style::Yellow);
+    style::setTextColor(softwaresLink, style::YellowOnNavy);
     fitWidth(softwaresLink, softwaresLink->text(), 2);
     fitWidth(m_visitButton, m_visitButton->text(), 16);
     fitWidth(referButton, referButton->text(), 12);
@@ -234,7 +235,9 @@ void FarewellDialog::drawAppeal()
 
 void FarewellDialog::showEvent(QShowEvent* event)
 {
-    if (!m_centred) {
+    // On Wayland the compositor places every window; asking to is refused
+    // with a warning.
+    if (!m_centred && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         m_centred = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());

@@ -23,7 +23,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* makeLabel(const char* name, const QString& text, const QColor& color, bool bold, QWidget* parent)
+QLabel* makeLabel(const char* name, const QString& text, const style::Tone& color, bool bold, QWidget* parent)
 {
     auto* label = new WrapLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -40,6 +40,7 @@ ResultWindow::ResultWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QLatin1String(program::WindowCaption));
     setFont(style::verdana());
     style::setFixedFrame(this);
+    style::followDesktop(this);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -110,7 +111,7 @@ ResultWindow::ResultWindow(QWidget* parent) : QMainWindow(parent)
         offer->setAlignment(Qt::AlignCenter);
         offer->setFixedWidth(480);
         style::setTextColor(offer, style::Blue);
-        style::setBackground(offer, palette().color(QPalette::Window));
+        style::setBackground(offer, style::Surface);
         offers->addWidget(offer, 0, 0);
     }
     column->addWidget(offerFrame);

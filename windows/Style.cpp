@@ -2,10 +2,19 @@
 
 #include "windows/ProgramIconPixels.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
+#include <QVariant>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
 
 namespace style {
 
@@ -18,20 +27,130 @@ QFont verdana(qreal pointSize, bool bold)
     return font;
 }
 
-void setTextColor(QWidget* widget, const QColor& color)
+namespace {
+
+// The colours fixed on a widget, in both looks, kept on the widget so that
+// they can be given again when the desktop's look changes.
+struct FixedColors {
+    std::optional<Tone> text;
+    std::optional<Tone> background;
+    bool surface = false;
+};
+
+const char* const FixedColorsProperty = "ardentisFixedColors";
+
+double luminance(const QColor& color)
 {
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+// Texts are fixed for the enabled window, active or not; a switched-off
+// control keeps the desktop's greyed text, so that it still looks off.
+void setText(QPalette& palette, QPalette::ColorRole role, const QColor& color)
+{
+    palette.setColor(QPalette::Active, role, color);
+    palette.setColor(QPalette::Inactive, role, color);
+}
+
+void apply(QWidget* widget, const FixedColors& fixed, bool dark)
+{
+    const auto in = [dark](const Tone& tone) { return dark ? tone.dark : tone.light; };
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::ButtonText, color);
+    if (fixed.surface) {
+        palette.setColor(QPalette::Window, in(Surface));
+        palette.setColor(QPalette::Button, in(Face));
+        setText(palette, QPalette::WindowText, in(SurfaceText));
+        setText(palette, QPalette::ButtonText, in(FaceText));
+    }
+    if (fixed.background)
+        palette.setColor(QPalette::Window, in(*fixed.background));
+    if (fixed.text)
+        setText(palette, qobject_cast<QAbstractButton*>(widget) ? QPalette::ButtonText : QPalette::WindowText,
+                in(*fixed.text));
     widget->setPalette(palette);
 }
 
-void setBackground(QWidget* widget, const QColor& color)
+void fix(QWidget* widget, const std::function<void(FixedColors&)>& change)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
+    auto fixed = widget->property(FixedColorsProperty).value<FixedColors>();
+    change(fixed);
+    widget->setProperty(FixedColorsProperty, QVariant::fromValue(fixed));
+    apply(widget, fixed, desktopIsDark());
+}
+
+// Qt tells only the windows that the application's palette has changed;
+// each then gives its controls their colours in the new look.
+class DesktopFollower : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange) {
+            auto* window = static_cast<QWidget*>(watched);
+            const bool dark = desktopIsDark();
+            QList<QWidget*> widgets = window->findChildren<QWidget*>();
+            widgets.prepend(window);
+            for (QWidget* widget : std::as_const(widgets)) {
+                const QVariant fixed = widget->property(FixedColorsProperty);
+                if (fixed.isValid())
+                    apply(widget, fixed.value<FixedColors>(), dark);
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+bool isDark(const QPalette& palette)
+{
+    return luminance(palette.color(QPalette::Window)) < luminance(palette.color(QPalette::WindowText));
+}
+
+bool desktopIsDark()
+{
+    return isDark(QGuiApplication::palette());
+}
+
+void followDesktop(QWidget* window)
+{
+    static DesktopFollower follower;
+    window->installEventFilter(&follower);
+    fix(window, [](FixedColors& fixed) { fixed.surface = true; });
+}
+
+void setTextColor(QWidget* widget, const Tone& tone)
+{
+    fix(widget, [&tone](FixedColors& fixed) { fixed.text = tone; });
+}
+
+void setBackground(QWidget* widget, const Tone& tone)
+{
+    fix(widget, [&tone](FixedColors& fixed) { fixed.background = tone; });
     widget->setAutoFillBackground(true);
+}
+
+QColor focusRingColor(const QColor& face)
+{
+    // Blue where it reaches 3:1; on a face of middling lightness, where
+    // neither blue does, black or white. The light blue is pale because
+    // styles draw a dark face a few shades lighter than the palette has it.
+    static const QColor darkBlue(0x0B, 0x3D, 0x91);
+    static const QColor lightBlue(0xC6, 0xDB, 0xFF);
+    const QColor blue = contrast(darkBlue, face) >= contrast(lightBlue, face) ? darkBlue : lightBlue;
+    if (contrast(blue, face) >= 3.0)
+        return blue;
+    return contrast(Qt::black, face) >= contrast(Qt::white, face) ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 QIcon programIcon()

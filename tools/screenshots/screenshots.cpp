@@ -1,6 +1,8 @@
 // Renders each of the four windows to a PNG file, for the README and for
 // checking by eye that no text is cut off (run with QT_SCALE_FACTOR=2 too).
+// With --dark the desktop's palette is a dark one, as under a dark desktop.
 #include "windows/AboutBox.h"
+#include "windows/AppStyle.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 
 namespace {
 void save(QWidget* window, const QString& folder, const char* name)
@@ -17,12 +20,33 @@ void save(QWidget* window, const QString& folder, const char* name)
     QApplication::processEvents();
     window->grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
 }
+
+// A dark desktop palette of the kind dark Fusion themes use.
+QPalette darkPalette()
+{
+    QPalette palette(QColor(0x35, 0x35, 0x35));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    palette.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::PlaceholderText, QColor(0xA0, 0xA0, 0xA0));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return palette;
+}
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QApplication::setStyle(new AppStyle);  // as the program does
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.removeAll(QStringLiteral("--dark")))
+        QApplication::setPalette(darkPalette());
+    const QString folder = arguments.value(0, QStringLiteral("."));
     QDir().mkpath(folder);
 
     EntryWindow* entry = windows::entryWindow();
