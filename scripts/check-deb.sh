@@ -256,9 +256,11 @@ settings="$scratch/config/Ardentis/Ardentis.conf"
 if grep -qiE "$(date +%F)|$(date -d yesterday +%F)|Duration" "$settings"; then
   fail "the setting is stored in plain text: $(cat "$settings")"
 fi
-for lock in "$scratch/runtime/ardentis.lock" "$scratch/cache/Ardentis/ardentis.lock"; do
-  grep -qxE '[0-9]+' "$lock" || fail "no process ID in the lock ${lock#"$scratch"/}"
-done
+# The one-copy lock is in the cache folder whether or not there is a runtime
+# folder, so that a copy started either way finds the other.
+lock="$scratch/cache/Ardentis/ardentis.lock"
+grep -qxE '[0-9]+' "$lock" || fail "no process ID in the lock ${lock#"$scratch"/}"
+[[ ! -e "$scratch/runtime/ardentis.lock" ]] || fail "a lock in the runtime folder, which ardentis(1) does not name"
 # Every file of the program's own is named in the manual page; caches that
 # fontconfig may write for the fonts are its own business.
 while IFS= read -r file; do
