@@ -80,7 +80,8 @@ if(WIN32)
   set(CPACK_GENERATOR "NSIS")
   # A 64-bit installer for a 64-bit program: it runs where 32-bit programs
   # cannot, and sees the same Program Files and registry as the program.
-  set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+  # (The line CPack adds after its own settings: makensis -X would be split at the space.)
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "QX Ardentis")
   set(CPACK_PACKAGE_EXECUTABLES "ardentis" "QX Ardentis")

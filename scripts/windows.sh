@@ -205,6 +205,8 @@ imports_are_resolved() {
     while read -r dll; do
       [[ -n "$(find "$folder" -maxdepth 1 -iname "$dll" -print -quit)" ]] && continue
       [[ -n "$(find "$wine_dlls" -maxdepth 1 -iname "$dll" -print -quit)" ]] && continue
+      # API sets: names the loader of Windows 8 and later maps to its own DLLs.
+      [[ "${dll,,}" == api-ms-win-* || "${dll,,}" == ext-ms-win-* ]] && continue
       why "$(basename "$binary") needs $dll, which is neither in the folder nor part of Windows"
       ok=1
     done < <("$triplet-objdump" -p "$binary" | awk '/DLL Name:/ { print $3 }')
@@ -324,17 +326,20 @@ leave_through_farewell() {
     done
     [[ -z "$farewell" ]] && sleep 0.5
   done
-  [[ -n "$farewell" ]] || { why "no farewell dialog after closing the main window"; return 1; }
-  [[ -z "$(windows_named "$main_title" | grep -x "$main")" ]] || { why "the main window is still shown"; return 1; }
+  [[ -n "$farewell" ]] || { why "no farewell dialog after closing the main window"; kill "$pid"; return 1; }
+  # The main window goes once the dialog is shown.
+  deadline=$((SECONDS + 10))
+  while ((SECONDS < deadline)) && windows_named "$main_title" | grep -qx "$main"; do sleep 0.5; done
+  windows_named "$main_title" | grep -qx "$main" && { why "the main window is still shown"; kill "$pid"; return 1; }
   keys "$farewell" alt+x
-  wait_end "$pid" 30 || { why "the program did not end after E&xit"; return 1; }
+  wait_end "$pid" 30 || { why "the program did not end after E&xit"; kill "$pid"; return 1; }
   ((ended_status == 0)) || { why "the program ended with status $ended_status"; return 1; }
 }
 
 log "installing $(basename "$installer") silently"
 installs_silently() {
   (cd "$scratch" && wine "$installer" /S >"$scratch/install.log" 2>&1) || { why "the installer failed"; return 1; }
-  wineserver -w
+  timeout 120 wineserver -w || true
   local ok=0
   [[ -f "$install_dir/bin/ardentis.exe" ]] || { why "no bin/ardentis.exe in $install_dir"; ok=1; }
   [[ -f "$install_dir/bin/platforms/qwindows.dll" ]] || { why "no platforms/qwindows.dll"; ok=1; }
@@ -425,7 +430,7 @@ uninstalls() {
   # The uninstaller runs on from a copy of itself in the temporary folder.
   local deadline=$((SECONDS + 60))
   while ((SECONDS < deadline)) && [[ -e "$install_dir/bin/ardentis.exe" ]]; do sleep 0.5; done
-  wineserver -w
+  timeout 120 wineserver -w || true
   [[ ! -e "$install_dir/bin/ardentis.exe" ]] || { why "ardentis.exe is still installed"; return 1; }
   [[ -z "$(find "$WINEPREFIX/drive_c" -name 'QX Ardentis.lnk' -print -quit)" ]] || { why "the Start menu entry is still there"; return 1; }
 }
