@@ -405,6 +405,22 @@ farewell_exit() {
 }
 check "closing the main window, then E&xit on the farewell dialog, ends the program with status 0" farewell_exit
 
+# Two weeks to the day is not yet "more than 14 days": no question, and the
+# record stays as it was.
+no_question_at_14_days() {
+  local old pid main
+  old="$(date -d '14 days ago' +%F)"
+  wine reg add "$settings_key" /v "$duration_name" /t REG_SZ /d "$(encode "$old")" /f >/dev/null 2>&1
+  [[ "$(recorded_date)" == "$old" ]] || { why "could not record $old"; return 1; }
+  start_program
+  pid=$started_pid
+  main="$(wait_window "$main_title" 60 | head -n 1)" || { why "no main window"; kill "$pid"; return 1; }
+  [[ -z "$(windows_named "$box_title")" ]] || { why "a message box came up"; kill "$pid"; return 1; }
+  [[ "$(recorded_date)" == "$old" ]] || { why "the record changed to $(recorded_date)"; kill "$pid"; return 1; }
+  leave_through_farewell "$pid" "$main"
+}
+check "recorded 14 days ago, a start shows the main window without asking" no_question_at_14_days
+
 update_question() {
   local old
   old="$(date -d '15 days ago' +%F)"
