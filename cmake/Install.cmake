@@ -74,13 +74,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${ARDENTIS_SITE_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+
 # cpack -G NSIS on Windows builds: an installer into the 64-bit Program Files,
 # with a Start menu entry, an uninstaller and an entry in Apps & features.
 if(WIN32)
   set(CPACK_GENERATOR "NSIS")
   # A 64-bit installer for a 64-bit program: it runs where 32-bit programs
   # cannot, and sees the same Program Files and registry as the program.
-  # (The line CPack adds after its own settings: makensis -X would be split at the space.)
+  # Set through the script's line for extra settings: CPack would split the
+  # command-line form, makensis "-XTarget amd64-unicode", at the space.
   set(CPACK_NSIS_DEFINES "Target amd64-unicode")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "QX Ardentis")
