@@ -31,6 +31,33 @@ foreach(size IN ITEMS 16 32 48 64 128 256)
           RENAME ${ARDENTIS_APP_ID}.png)
 endforeach()
 
+if(WIN32)
+  # Windows has no package manager to bring the libraries: they go beside the
+  # executable, and the platform plugin, without which Qt opens no window, in
+  # platforms/ below it, where Qt looks next to the program. The style plugin
+  # gives the native look where Qt was built with it.
+  install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+          DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+          DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
+  if(TARGET Qt6::QWindowsVistaStylePlugin)
+    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+            DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
+  endif()
+  # MinGW's C++, GCC and threads runtimes, which the executable and Qt link
+  # against; the compiler knows where its own copies are.
+  if(MINGW)
+    foreach(dll IN ITEMS libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                      OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+      if(NOT IS_ABSOLUTE "${dll_path}" OR NOT EXISTS "${dll_path}")
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${dll} is")
+      endif()
+      install(FILES ${dll_path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endforeach()
+  endif()
+endif()
+
 # cpack -G DEB: Depends comes from dpkg-shlibdeps (the Qt, C and C++ runtime
 # packages the executable links against), plus the platform plugins, without
 # which Qt opens no window at all and which Debian only recommends.
@@ -60,4 +87,25 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${ARDENTIS_SITE_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+
+# cpack -G NSIS on Windows builds: an installer into the 64-bit Program Files,
+# with a Start menu entry, an uninstaller and an entry in Apps & features.
+if(WIN32)
+  set(CPACK_GENERATOR "NSIS")
+  # A 64-bit installer for a 64-bit program: it runs where 32-bit programs
+  # cannot, and sees the same Program Files and registry as the program.
+  # Set through the script's line for extra settings: CPack would split the
+  # command-line form, makensis "-XTarget amd64-unicode", at the space.
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+  set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "QX Ardentis")
+  set(CPACK_PACKAGE_EXECUTABLES "ardentis" "QX Ardentis")
+  set(CPACK_NSIS_PACKAGE_NAME "QX Ardentis")
+  set(CPACK_NSIS_DISPLAY_NAME "QX Ardentis ${PROJECT_VERSION}")
+  set(CPACK_NSIS_INSTALLED_ICON_NAME "${CMAKE_INSTALL_BINDIR}\\\\ardentis.exe")
+  set(CPACK_NSIS_MUI_ICON "${CMAKE_CURRENT_SOURCE_DIR}/resources/ardentis.ico")
+  set(CPACK_NSIS_MUI_UNIICON "${CMAKE_CURRENT_SOURCE_DIR}/resources/ardentis.ico")
+  set(CPACK_NSIS_URL_INFO_ABOUT "http://${ARDENTIS_SITE_HOST}/")
+  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+endif()
 include(CPack)
