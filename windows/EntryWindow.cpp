@@ -4,7 +4,6 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "sign/SignLookup.h"
-#include "windows/AboutBox.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ProgramMenus.h"
@@ -13,7 +12,6 @@
 #include "windows/WrapLabel.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -60,7 +58,7 @@ void showNotice(const char16_t* text)
 
 }  // namespace
 
-EntryWindow::EntryWindow(QWidget* parent) : QMainWindow(parent)
+EntryWindow::EntryWindow(QWidget* parent) : ProgramWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QLatin1String(program::WindowCaption));
@@ -153,9 +151,9 @@ EntryWindow::EntryWindow(QWidget* parent) : QMainWindow(parent)
         style::setBackground(offer, style::Surface);  // the one in front hides the other
         offerGrid->addWidget(offer, 0, 0);
     }
-    m_exitButton = new QPushButton(QStringLiteral("&Exit"), offerFrame);
-    m_exitButton->setObjectName(QStringLiteral("cmdExit"));
-    offerGrid->addWidget(m_exitButton, 0, 1, Qt::AlignVCenter);
+    auto* exitButton = new QPushButton(QStringLiteral("&Exit"), offerFrame);
+    exitButton->setObjectName(QStringLiteral("cmdExit"));
+    offerGrid->addWidget(exitButton, 0, 1, Qt::AlignVCenter);
     column->addWidget(offerFrame);
 
     bannerLink->setFixedWidth(480);
@@ -163,34 +161,27 @@ EntryWindow::EntryWindow(QWidget* parent) : QMainWindow(parent)
 
     // Enter on a button presses that button; anywhere else it means Exit.
     m_findButton->setAutoDefault(true);
-    m_exitButton->setAutoDefault(true);
-    m_exitButton->setDefault(true);
+    exitButton->setAutoDefault(true);
+    exitButton->setDefault(true);
 
     setCentralWidget(central);
-    createMenus();
+    const ProgramMenus menus = ProgramMenus::build(menuBar(), ProgramMenus::Window::Entry);
+    connect(menus.firstFileItem, &QAction::triggered, this, &EntryWindow::find);
+    connectExitAndAbout(exitButton, menus);
 
     setTabOrder(m_nameBox, m_dayList);
     setTabOrder(m_dayList, m_monthList);
     setTabOrder(m_monthList, m_yearList);
     setTabOrder(m_yearList, m_findButton);
-    setTabOrder(m_findButton, m_exitButton);
+    setTabOrder(m_findButton, exitButton);
     m_nameBox->setFocus();
 
     connect(m_findButton, &QPushButton::clicked, this, &EntryWindow::find);
-    connect(m_exitButton, &QPushButton::clicked, this, &EntryWindow::exitWindow);
     connect(bannerLink, &LinkLabel::clicked, this, &links::openHomePage);
     connect(m_fullBrandOffer, &LinkLabel::clicked, this, &links::openFullBrandPage);
     connect(m_coBrandOffer, &LinkLabel::clicked, this, &links::openCoBrandPage);
 
     fillDateLists();
-}
-
-void EntryWindow::createMenus()
-{
-    const ProgramMenus menus = ProgramMenus::build(menuBar(), ProgramMenus::Window::Entry);
-    connect(menus.firstFileItem, &QAction::triggered, this, &EntryWindow::find);
-    connect(menus.exit, &QAction::triggered, this, &EntryWindow::exitWindow);
-    connect(menus.about, &QAction::triggered, this, &EntryWindow::showAboutBox);
 }
 
 void EntryWindow::fillDateLists()
@@ -348,36 +339,4 @@ void EntryWindow::find()
     hide();
     windows::farewellDialog()->hide();
     result->show();
-}
-
-void EntryWindow::exitWindow()
-{
-    windows::unload(this);
-}
-
-void EntryWindow::showAboutBox()
-{
-    AboutBox about(this);
-    about.exec();
-}
-
-void EntryWindow::aboutToUnload()
-{
-    windows::farewellDialog()->show();
-}
-
-void EntryWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Exit is both the default and the cancel button of this window.
-    if (isExitKey(event)) {
-        m_exitButton->click();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
-
-void EntryWindow::closeEvent(QCloseEvent* event)
-{
-    windows::unload(this);
-    event->accept();
 }

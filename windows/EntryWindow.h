@@ -1,9 +1,8 @@
 #pragma once
 
 #include "sign/Sign.h"
-#include "windows/WindowRegistry.h"
+#include "windows/ProgramWindow.h"
 
-#include <QMainWindow>
 #include <optional>
 
 class QComboBox;
@@ -13,7 +12,7 @@ class LinkLabel;
 
 // The entry window (frmMain): a name and a date of birth in, a warrior sign
 // out. Its controls keep their given names as object names.
-class EntryWindow : public QMainWindow, public UnloadHandler {
+class EntryWindow : public ProgramWindow {
     Q_OBJECT
 public:
     explicit EntryWindow(QWidget* parent = nullptr);
@@ -22,22 +21,15 @@ public:
     enum class Offer { FullBrand, CoBrand };
     void bringOfferToFront(Offer offer);
 
-    void aboutToUnload() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void fillDateLists();
-    void createMenus();
     // Checks the name and the date; shows what is wrong and returns false.
     bool validateInput();
     // "Find My &Ardentis": the sign of the date, shown in the result window.
     void find();
-    void exitWindow();
-    void showAboutBox();
     // Filters one typed character of the name; sets it to 0 to drop it.
     void filterNameKey(int& keyAscii);
     bool filterNameBoxKey(const QKeyEvent* key);
@@ -47,7 +39,6 @@ private:
     QComboBox* m_monthList;
     QComboBox* m_yearList;
     QPushButton* m_findButton;
-    QPushButton* m_exitButton;
     LinkLabel* m_fullBrandOffer;
     LinkLabel* m_coBrandOffer;
     // The last sign a find found: a date the table has no sign for leaves

@@ -3,7 +3,6 @@
 #include "links/WebPages.h"
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -75,12 +74,4 @@ ProgramMenus ProgramMenus::build(QMenuBar* bar, Window window)
     QObject::connect(menus.donate, &QAction::triggered, bar, &links::openDonatePage);
     QObject::connect(menus.makeMoneyOnline, &QAction::triggered, bar, &links::openFullBrandPage);
     return menus;
-}
-
-bool isExitKey(const QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers != Qt::NoModifier)
-        return false;
-    return event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }

@@ -3,7 +3,6 @@
 #include <QString>
 
 class QAction;
-class QKeyEvent;
 class QMenu;
 class QMenuBar;
 
@@ -31,6 +30,3 @@ struct ProgramMenus {
 
     static ProgramMenus build(QMenuBar* bar, Window window);
 };
-
-// Escape, and Enter that no button took, mean Exit in the entry and result windows.
-bool isExitKey(const QKeyEvent* event);

@@ -3,7 +3,6 @@
 #include "links/WebPages.h"
 #include "platform/ProgramInfo.h"
 #include "sign/SignReadings.h"
-#include "windows/AboutBox.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
@@ -12,11 +11,9 @@
 #include "windows/WrapLabel.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -34,7 +31,7 @@ QLabel* makeLabel(const char* name, const QString& text, const style::Tone& colo
 }
 }  // namespace
 
-ResultWindow::ResultWindow(QWidget* parent) : QMainWindow(parent)
+ResultWindow::ResultWindow(QWidget* parent) : ProgramWindow(parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QLatin1String(program::WindowCaption));
@@ -88,15 +85,15 @@ ResultWindow::ResultWindow(QWidget* parent) : QMainWindow(parent)
     auto* buttons = new QHBoxLayout;
     auto* backButton = new QPushButton(QStringLiteral("&Back"), central);
     backButton->setObjectName(QStringLiteral("cmdBack"));
-    m_exitButton = new QPushButton(QStringLiteral("&Exit"), central);
-    m_exitButton->setObjectName(QStringLiteral("cmdExit"));
+    auto* exitButton = new QPushButton(QStringLiteral("&Exit"), central);
+    exitButton->setObjectName(QStringLiteral("cmdExit"));
     buttons->addWidget(backButton, 3);
     buttons->addStretch(1);
-    buttons->addWidget(m_exitButton, 1);
+    buttons->addWidget(exitButton, 1);
     column->addLayout(buttons);
     backButton->setAutoDefault(true);
-    m_exitButton->setAutoDefault(true);
-    m_exitButton->setDefault(true);
+    exitButton->setAutoDefault(true);
+    exitButton->setDefault(true);
 
     auto* offerFrame = new QGroupBox(central);
     offerFrame->setObjectName(QStringLiteral("Frame5"));
@@ -119,14 +116,12 @@ ResultWindow::ResultWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
     const ProgramMenus menus = ProgramMenus::build(menuBar(), ProgramMenus::Window::Result);
 
-    setTabOrder(m_exitButton, backButton);
-    m_exitButton->setFocus();
+    setTabOrder(exitButton, backButton);
+    exitButton->setFocus();
 
     connect(backButton, &QPushButton::clicked, this, &ResultWindow::goBack);
-    connect(m_exitButton, &QPushButton::clicked, this, &ResultWindow::exitWindow);
     connect(menus.firstFileItem, &QAction::triggered, this, &ResultWindow::goBack);
-    connect(menus.exit, &QAction::triggered, this, &ResultWindow::exitWindow);
-    connect(menus.about, &QAction::triggered, this, &ResultWindow::showAboutBox);
+    connectExitAndAbout(exitButton, menus);
     connect(bannerLink, &LinkLabel::clicked, this, &links::openHomePage);
     connect(coBrandOffer, &LinkLabel::clicked, this, &links::openCoBrandPage);
     connect(fullBrandOffer, &LinkLabel::clicked, this, &links::openFullBrandPage);
@@ -149,35 +144,11 @@ void ResultWindow::goBack()
     windows::farewellDialog()->hide();
 }
 
-void ResultWindow::exitWindow()
-{
-    windows::unload(this);
-}
-
-void ResultWindow::showAboutBox()
-{
-    AboutBox about(this);
-    about.exec();
-}
-
 void ResultWindow::aboutToUnload()
 {
-    FarewellDialog* farewell = windows::farewellDialog();
-    if (!m_goingBack)
-        farewell->show();
-}
-
-void ResultWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (isExitKey(event)) {
-        m_exitButton->click();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
-
-void ResultWindow::closeEvent(QCloseEvent* event)
-{
-    windows::unload(this);
-    event->accept();
+    // Leaving loads the farewell dialog either way; only Back keeps it out of view.
+    if (m_goingBack)
+        windows::farewellDialog();
+    else
+        ProgramWindow::aboutToUnload();
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "sign/Sign.h"
-#include "windows/WindowRegistry.h"
+#include "windows/ProgramWindow.h"
 
-#include <QMainWindow>
 #include <optional>
 
 class QLabel;
@@ -11,7 +10,7 @@ class QPushButton;
 
 // The result window (frmDisplay): the warrior sign and its reading. Loaded
 // afresh for every find.
-class ResultWindow : public QMainWindow, public UnloadHandler {
+class ResultWindow : public ProgramWindow {
     Q_OBJECT
 public:
     explicit ResultWindow(QWidget* parent = nullptr);
@@ -22,18 +21,11 @@ public:
 
     void aboutToUnload() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     // "&Back": this window goes, the entry window comes back as it was left.
     void goBack();
-    void exitWindow();
-    void showAboutBox();
 
     QLabel* m_warriorSign;
     QLabel* m_reading;
-    QPushButton* m_exitButton;
     bool m_goingBack = false;
 };

@@ -1,0 +1,62 @@
+#include "windows/ProgramWindow.h"
+
+#include "windows/AboutBox.h"
+#include "windows/FarewellDialog.h"
+#include "windows/ProgramMenus.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+
+// Escape, and Enter that no button took, mean Exit.
+bool isExitKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier)
+        return false;
+    return event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+void ProgramWindow::connectExitAndAbout(QPushButton* exitButton, const ProgramMenus& menus)
+{
+    m_exitButton = exitButton;
+    connect(exitButton, &QPushButton::clicked, this, &ProgramWindow::exitWindow);
+    connect(menus.exit, &QAction::triggered, this, &ProgramWindow::exitWindow);
+    connect(menus.about, &QAction::triggered, this, &ProgramWindow::showAboutBox);
+}
+
+void ProgramWindow::exitWindow()
+{
+    windows::unload(this);
+}
+
+void ProgramWindow::showAboutBox()
+{
+    AboutBox about(this);
+    about.exec();
+}
+
+void ProgramWindow::aboutToUnload()
+{
+    windows::farewellDialog()->show();
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (m_exitButton && isExitKey(event)) {
+        m_exitButton->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event)
+{
+    windows::unload(this);
+    event->accept();
+}
