@@ -1,13 +1,21 @@
 #include "windows/AppStyle.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
-    // Settings written by a test go to a test-only folder, never the user's.
+    // Settings written by a test go to a test-only folder, never the user's,
+    // and one of this process's own: ctest runs test processes side by side,
+    // and a shared folder would let one case see another's stored date. It
+    // lies in the build folder, as a user's home is no temporary folder.
+    QTemporaryDir home(QDir::currentPath() + QStringLiteral("/home-XXXXXX"));
+    if (home.isValid())
+        qputenv("HOME", QFile::encodeName(home.path()));
     QStandardPaths::setTestModeEnabled(true);
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                       : qgetenv("QT_QPA_PLATFORM"));
