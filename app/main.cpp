@@ -2,6 +2,7 @@
 #include "platform/ProgramInfo.h"
 #include "platform/SessionBus.h"
 #include "startup/Startup.h"
+#include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
 #include "windows/MessageBoxDialog.h"
 #include "windows/Style.h"
@@ -86,6 +87,7 @@ int main(int argc, char* argv[])
     // Only the farewell dialog ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::setMessageBoxHandler(showMessageBoxDialog);
+    windows::installAccessibility();
 
 #ifdef ARDENTIS_FONTCONFIG
     // Qt's first text needs it done: a second, simultaneous read would do

@@ -15,6 +15,8 @@ packages=(
   # dbus-launch: the fault tests check that no message bus outlives a run
   # where the session has none, which needs what would start one.
   dbus-x11
+  # A private accessibility bus for the screen-reader tests.
+  at-spi2-core dbus-daemon
 )
 
 missing=()

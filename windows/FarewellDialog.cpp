@@ -8,6 +8,7 @@
 #include "windows/LinkLabel.h"
 #include "windows/Style.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -308,8 +309,14 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         const QString trimmed = links::trimSpaces(textOf(watched));
-        if (event->type() == QEvent::FocusIn && trimmed == placeholder)
+        if (event->type() == QEvent::FocusIn && trimmed == placeholder) {
+            // Qt tells a screen reader of the emptied text before it tells
+            // of the focus, and the reader then takes the box as announced
+            // and never names it. It reads the empty box as it names it.
+            const QAccessible::UpdateHandler told = QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
             setTextOf(watched, QString());
+            QAccessible::installUpdateHandler(told);
+        }
         else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
             setTextOf(watched, placeholder);
         break;

@@ -74,6 +74,15 @@ Control* control(const QObject* window, const char* name)
     return found;
 }
 
+class ResultWindow;
+// Types the name and picks the date in the entry window, presses its find
+// button and returns the result window that came up.
+ResultWindow* findSignFor(const char* name, int day, const char* month, int year);
+
+// Follows a link label as a screen reader does, through its Press action,
+// checking first that the reader is told it is a link named by its text.
+void pressAsReader(QWidget* linkLabel);
+
 // Shows the window and waits until it has the keyboard focus.
 void showActive(QWidget* window);
 

@@ -1,3 +1,4 @@
+#include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setStyle(new AppStyle);  // as the program does
     QApplication::setQuitOnLastWindowClosed(false);
+    windows::installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
