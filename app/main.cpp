@@ -1,7 +1,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/ProgramInfo.h"
 #include "platform/SessionBus.h"
-#include "startup/Startup.h"
+#include "shell/ProgramFlow.h"
 #include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
 #include "windows/MessageBoxDialog.h"
@@ -77,16 +77,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (!atBridgeSet)
         qunsetenv("NO_AT_BRIDGE");
-    QApplication::setStyle(new AppStyle);
+    QApplication::setStyle(new windows::AppStyle);
     QApplication::setApplicationName(QLatin1String(program::SettingsName));
     QApplication::setOrganizationName(QLatin1String(program::SettingsName));
     QApplication::setApplicationDisplayName(QString());
     // Lets the desktop tie the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QLatin1String(program::ApplicationId));
-    QApplication::setWindowIcon(style::programIcon());
+    QApplication::setWindowIcon(windows::style::programIcon());
     // Only the farewell dialog ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::setMessageBoxHandler(showMessageBoxDialog);
+    platform::setMessageBoxHandler(windows::showMessageBoxDialog);
     windows::installAccessibility();
 
 #ifdef ARDENTIS_FONTCONFIG
@@ -95,7 +95,8 @@ int main(int argc, char* argv[])
     fontConfiguration.wait();
 #endif
     platform::InstanceLock lock;
-    if (!startup::run(lock))
+    shell::ProgramFlow flow;
+    if (!flow.start(lock))
         return 0;
     return QApplication::exec();
 }

@@ -27,7 +27,7 @@ long residentKiB()
 
 void openOnce()
 {
-    AboutBox about;
+    windows::AboutBox about;
     // Shown, drawn and closed as a user would, through its own event loop.
     QTimer::singleShot(0, &about, [&about] {
         about.repaint();
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     // The offscreen platform remarks on every window it cannot size; only the figures matter here.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
-    QApplication::setStyle(new AppStyle);
+    QApplication::setStyle(new windows::AppStyle);
     const int openings = argc > 1 ? std::atoi(argv[1]) : 300;
     for (int i = 0; i < 20; ++i)  // what the first openings load once
         openOnce();

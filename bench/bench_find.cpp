@@ -12,11 +12,10 @@
 #include "platform/MessageBox.h"
 #include "sign/SignLookup.h"
 #include "sign/SignReadings.h"
-#include "startup/Startup.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -68,7 +67,7 @@ void settle()
 // The entry window shown with a valid name and date, the result window not loaded.
 EntryWindow* readyMain()
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("ADA LOVELACE"));
     control<QComboBox>(main, "cboDate")->setCurrentText(QStringLiteral("10"));
     control<QComboBox>(main, "cboMonth")->setCurrentText(QStringLiteral("December"));
@@ -81,9 +80,9 @@ EntryWindow* readyMain()
 // The sign for the date readyMain() picks is in the result window, which is on screen.
 bool resultShown()
 {
-    const ResultWindow* display = windows::loadedResultWindow();
+    const ResultWindow* display = flow().loadedResultWindow();
     const auto found = sign::signOn(1985, 12, 10);
-    return display && display->isVisible() && !windows::loadedEntryWindow()->isVisible() && found
+    return display && display->isVisible() && !flow().loadedEntryWindow()->isVisible() && found
            && control<QLabel>(display, "lblWarriorSign")->text() == sign::signName(*found)
            && control<QLabel>(display, "lblSignDesc")->text() == sign::signReading(*found);
 }
@@ -91,7 +90,7 @@ bool resultShown()
 void findAction(benchmark::State& state, bool drawn, bool firstOfSession = false)
 {
     if (firstOfSession) {
-        windows::unloadAllQuietly();
+        freshProgram();
         settle();
     }
     EntryWindow* main = readyMain();
@@ -109,7 +108,7 @@ void findAction(benchmark::State& state, bool drawn, bool firstOfSession = false
     if (!shown || !paints.displayPainted || messagesShown != 0)
         state.SkipWithError("the find did not show its result");
     // Back to the entry window, untimed, for the next repetition.
-    control<QPushButton>(windows::loadedResultWindow(), "cmdBack")->click();
+    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
     settle();
 }
 
@@ -117,7 +116,7 @@ void backAction(benchmark::State& state, bool drawn)
 {
     control<QPushButton>(readyMain(), "cmdNext")->click();
     settle();
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     if (!display || !display->isVisible()) {
         state.SkipWithError("the find did not show its result");
         return;
@@ -127,10 +126,10 @@ void backAction(benchmark::State& state, bool drawn)
         if (drawn)
             settle();
     }
-    const FarewellDialog* nag = windows::loadedFarewellDialog();
-    const bool back = !display->isVisible() && windows::loadedEntryWindow()->isVisible() && !(nag && nag->isVisible());
+    const FarewellDialog* nag = flow().loadedFarewellDialog();
+    const bool back = !display->isVisible() && flow().loadedEntryWindow()->isVisible() && !(nag && nag->isVisible());
     settle();
-    if (!back || windows::loadedResultWindow() || messagesShown != 0)
+    if (!back || flow().loadedResultWindow() || messagesShown != 0)
         state.SkipWithError("the back action did not return to the entry window");
 }
 
@@ -159,12 +158,12 @@ bool startupLoadsEntryWindowOnly()
     QTemporaryDir lockFolder;
     platform::InstanceLock lock(QStringLiteral("ardentis-bench-%1").arg(QCoreApplication::applicationPid()),
                                 lockFolder.path());
-    if (!startup::run(lock))
+    if (!flow().start(lock))
         return false;
     settle();
-    const QList<QWidget*> loaded = windows::loadOrder();
-    const bool alone = loaded.size() == 1 && loaded.front() == windows::loadedEntryWindow() && windows::loadedEntryWindow()->isVisible();
-    windows::unloadAllQuietly();
+    const QList<QWidget*> loaded = flow().loadedWindows();
+    const bool alone = loaded.size() == 1 && loaded.front() == flow().loadedEntryWindow() && flow().loadedEntryWindow()->isVisible();
+    freshProgram();
     settle();
     return alone;
 }

@@ -10,7 +10,7 @@
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -121,14 +121,14 @@ class ScreenReader : public WidgetTest {};
 TEST_F(ScreenReader, everyControlOfTheEntryWindowHasAName)
 {
     // The full-brand offer lies behind the other and is not read.
-    expectEveryControlNamed(windows::entryWindow(), QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
+    expectEveryControlNamed(flow().entryWindow(), QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
                                                        "cmdExit", "Label61", "lblCobrand",
                                                        "mnuFindWarriorSign"} + menuItems);
 }
 
 TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     EXPECT_EQ(spokenName(control<QLineEdit>(main, "txtName")), QStringLiteral("Name"));
     const std::pair<QComboBox*, const char*> lists[] = {
@@ -186,7 +186,7 @@ TEST_F(ScreenReader, everyControlOfTheAboutBoxHasAName)
 
 TEST_F(ScreenReader, everyControlOfTheFarewellDialogHasAName)
 {
-    FarewellDialog* farewell = windows::farewellDialog();
+    FarewellDialog* farewell = flow().farewellDialog();
     expectEveryControlNamed(farewell, {"cmdClose", "Check1", "txtName", "txtEmail", "txtFriendName",
                                        "txtFriendEmail", "cmdSubmit", "txtMessage", "lblGoToHome"});
     // Once typed into, a box is still read by what it asks for.
@@ -236,7 +236,7 @@ struct AboutAnsweredWithEnter {
 
 TEST_F(KeyboardOnly, everyMenuOfTheEntryWindowOpensFromItsAccessKeys)
 {
-    EntryWindow* main = activated(windows::entryWindow());
+    EntryWindow* main = activated(flow().entryWindow());
 
     choose(main, control<QMenu>(main, "mnuFile"), Qt::Key_F, Qt::Key_A);  // find, with no name typed
     EXPECT_EQ(messages.texts(), QStringList{"Please Enter Your Name"});
@@ -257,9 +257,9 @@ TEST_F(KeyboardOnly, everyMenuOfTheEntryWindowOpensFromItsAccessKeys)
     activated(main);
     choose(main, control<QMenu>(main, "mnuFile"), Qt::Key_F, Qt::Key_X);
     settle();
-    EXPECT_EQ(windows::loadedEntryWindow(), nullptr);
-    ASSERT_NE(windows::loadedFarewellDialog(), nullptr);
-    EXPECT_TRUE(windows::loadedFarewellDialog()->isVisible());
+    EXPECT_EQ(flow().loadedEntryWindow(), nullptr);
+    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);
+    EXPECT_TRUE(flow().loadedFarewellDialog()->isVisible());
 }
 
 TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
@@ -284,8 +284,8 @@ TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
     activated(display);
     choose(display, control<QMenu>(display, "mnuFile"), Qt::Key_F, Qt::Key_B);
     settle();
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
-    EntryWindow* main = windows::loadedEntryWindow();
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
+    EntryWindow* main = flow().loadedEntryWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("ADA"));
@@ -295,7 +295,7 @@ TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
     activated(display);
     choose(display, control<QMenu>(display, "mnuFile"), Qt::Key_F, Qt::Key_X);
     settle();
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
-    ASSERT_NE(windows::loadedFarewellDialog(), nullptr);
-    EXPECT_TRUE(windows::loadedFarewellDialog()->isVisible());
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
+    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);
+    EXPECT_TRUE(flow().loadedFarewellDialog()->isVisible());
 }

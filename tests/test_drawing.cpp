@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+using windows::WrapLabel;
+namespace style = windows::style;
+
 namespace {
 
 QImage pixelsOf(const std::uint32_t* pixels, int size)
@@ -83,7 +86,7 @@ TEST(WrapLabel, measuresAsQLabelDoesAndFollowsItsTextAndFont)
 
 TEST(AppStyle, theMenuOverflowIconIsTheBaseStylesOnceDrawnAndOtherIconsPassThrough)
 {
-    AppStyle style;
+    windows::AppStyle style;
     for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
         const QIcon deferred = style.standardIcon(which);
         const QIcon copy = deferred;  // a button keeps a copy; it must draw the same

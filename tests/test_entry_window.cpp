@@ -11,7 +11,7 @@
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +30,7 @@ constexpr platform::MessageStyle Info = platform::Notice;
 
 EntryWindow* shownMain()
 {
-    return shownActive(windows::entryWindow());
+    return shownActive(flow().entryWindow());
 }
 
 void choose(EntryWindow* main, int day, const char* month, int year)
@@ -85,7 +85,7 @@ TEST_F(EntryWindowTest, loadsWithFilledListsOnTheFirstDateAndTheNameFocused)
 
 TEST_F(EntryWindowTest, showsItsTextsAndMenus)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     EXPECT_EQ(control<LinkLabel>(main, "Label61")->text(), QStringLiteral("The Most Popular Online Quillon Discussion Board. Best Resource "
                                                     "For Everything Quillon. Visit ") + links::siteAddress() + QStringLiteral(" Now"));
     EXPECT_EQ(control<LinkLabel>(main, "lblCobrand")->text(),
@@ -210,18 +210,18 @@ TEST_F(EntryWindowTest, dateChecksRunInOrderAndTheFirstFailureIsTheOnlyMessage)
         {" ", 31, "March", 1960, nullptr},
     };
     for (const Case& c : cases) {
-        EntryWindow* main = windows::entryWindow();
+        EntryWindow* main = flow().entryWindow();
         messages.shown.clear();
         control<QLineEdit>(main, "txtName")->setText(QLatin1String(c.name));
         choose(main, c.day, c.month, c.year);
         control<QPushButton>(main, "cmdNext")->click();
         // Only a date that passes every check gets as far as the result window.
-        EXPECT_EQ(windows::loadedResultWindow() != nullptr, c.message == nullptr) << c.day << c.month << c.year;
+        EXPECT_EQ(flow().loadedResultWindow() != nullptr, c.message == nullptr) << c.day << c.month << c.year;
         const QStringList expected = c.message ? QStringList{QLatin1String(c.message)} : QStringList{};
         EXPECT_EQ(messages.texts(), expected) << c.day << c.month << c.year;
         for (const ShownMessage& message : messages.shown)
             EXPECT_EQ(message.style, Info);
-        windows::unloadAllQuietly();
+        freshProgram();
         settle();
     }
 }
@@ -235,7 +235,7 @@ TEST_F(EntryWindowTest, anEmptyNameSendsTheFocusBackToTheNameAndChangesNothingEl
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
     EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(main, "txtName"));
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
     EXPECT_EQ(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("31"));
 
     // A wrong date moves no focus.
@@ -245,7 +245,7 @@ TEST_F(EntryWindowTest, anEmptyNameSendsTheFocusBackToTheNameAndChangesNothingEl
     control<QAction>(main, "mnuFindWarriorSign")->trigger();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Correct Date of Birth!")});
     EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>(main, "cboYear"));
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
 }
 
 TEST_F(EntryWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
@@ -255,13 +255,13 @@ TEST_F(EntryWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
     choose(main, 15, "October", 1930);
     QTest::mouseClick(control<QPushButton>(main, "cmdNext"), Qt::LeftButton);
 
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->isVisible());
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(windows::loadedEntryWindow(), main);
-    ASSERT_NE(windows::loadedFarewellDialog(), nullptr);  // loaded by being hidden
-    EXPECT_FALSE(windows::loadedFarewellDialog()->isVisible());
+    EXPECT_EQ(flow().loadedEntryWindow(), main);
+    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);  // loaded by being hidden
+    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Leo"));
     EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), QStringLiteral("You will an attention-seeker. So your problems will also "
                                                            "be solved in dramatic and showy ways."));
@@ -270,9 +270,9 @@ TEST_F(EntryWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
     // Back brings the entries back untouched; the next find starts afresh.
     QTest::mouseClick(control<QPushButton>(display, "cmdBack"), Qt::LeftButton);
     settle();
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(windows::loadedFarewellDialog()->isVisible());
+    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
     EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("MARY"));
     EXPECT_EQ(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("15"));
     EXPECT_EQ(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("October"));
@@ -280,7 +280,7 @@ TEST_F(EntryWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
 
     choose(main, 10, "April", 1987);
     control<QAction>(main, "mnuFindWarriorSign")->trigger();
-    display = windows::loadedResultWindow();
+    display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Sagittarius"));
     EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), sign::signReading(sign::Sign::Sagittarius));
@@ -288,12 +288,12 @@ TEST_F(EntryWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
 
 TEST_F(EntryWindowTest, aDateWithoutASignLeavesTheSignShownBefore)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QComboBox>(main, "cboYear")->addItem(QStringLiteral("2013"));  // a year beyond the table
     control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2013"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
     // Nothing found yet: an empty sign and the reading the window was made with.
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QString());
@@ -303,11 +303,11 @@ TEST_F(EntryWindowTest, aDateWithoutASignLeavesTheSignShownBefore)
     settle();
     choose(main, 15, "October", 1930);
     control<QPushButton>(main, "cmdNext")->click();
-    control<QPushButton>(windows::loadedResultWindow(), "cmdBack")->click();
+    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
     settle();
     control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2013"));
     control<QPushButton>(main, "cmdNext")->click();
-    display = windows::loadedResultWindow();
+    display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Leo"));
     EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), sign::signReading(sign::Sign::Leo));
@@ -325,13 +325,13 @@ TEST_F(EntryWindowTest, escapeOrEnterOutsideTheButtonsLeavesTheWindow)
             const bool findsInstead = key != Qt::Key_Escape && QLatin1String(where) == QLatin1String("cmdNext");
             if (findsInstead) {
                 // Enter on the find button presses it: an empty name is refused.
-                EXPECT_EQ(windows::loadedEntryWindow(), main);
+                EXPECT_EQ(flow().loadedEntryWindow(), main);
                 EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
                 messages.shown.clear();
             } else {
-                EXPECT_EQ(windows::loadedEntryWindow(), nullptr) << where << key;
+                EXPECT_EQ(flow().loadedEntryWindow(), nullptr) << where << key;
             }
-            windows::unloadAllQuietly();
+            freshProgram();
             settle();
         }
     }
@@ -342,7 +342,7 @@ TEST_F(EntryWindowTest, resultWindowStartsOnExitAndEnterLeavesIt)
     EntryWindow* main = shownMain();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
     showActive(display);
     EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(display, "cmdExit"));
@@ -355,8 +355,8 @@ TEST_F(EntryWindowTest, resultWindowStartsOnExitAndEnterLeavesIt)
 
     QTest::keyClick(control<QPushButton>(display, "cmdExit"), Qt::Key_Return);
     settle();
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
-    EXPECT_EQ(windows::loadedEntryWindow(), main);  // still loaded, hidden
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
+    EXPECT_EQ(flow().loadedEntryWindow(), main);  // still loaded, hidden
     EXPECT_FALSE(main->isVisible());
 }
 
@@ -365,9 +365,9 @@ TEST_F(EntryWindowTest, backFromTheFileMenuActsLikeTheButton)
     EntryWindow* main = shownMain();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    control<QAction>(windows::loadedResultWindow(), "mnuFileBack")->trigger();
+    control<QAction>(flow().loadedResultWindow(), "mnuFileBack")->trigger();
     settle();
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(windows::loadedFarewellDialog()->isVisible());
+    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
 }

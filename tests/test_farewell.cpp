@@ -10,7 +10,7 @@
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -29,7 +29,7 @@ class Farewell : public WidgetTest {};
 
 FarewellDialog* shownDialog()
 {
-    return shownActive(windows::farewellDialog());
+    return shownActive(flow().farewellDialog());
 }
 
 QList<QWidget*> visibleWindows()
@@ -46,7 +46,7 @@ QList<QWidget*> visibleWindows()
 
 TEST_F(Farewell, isDrawnAtItsSizeAndPlacesWithItsTexts)
 {
-    FarewellDialog* dialog = windows::farewellDialog();
+    FarewellDialog* dialog = flow().farewellDialog();
     EXPECT_EQ(dialog->size(), QSize(741, 315));  // 11115 x 4725 twips
     EXPECT_EQ(dialog->windowTitle(), QLatin1String(program::WindowCaption));
     EXPECT_EQ(control<QLabel>(dialog, "lblNagScreen2Caption")->text(), QLatin1String(program::WindowCaption));
@@ -87,13 +87,13 @@ TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
                                             {0.9999999, 3}};
     for (const auto& [r, k] : draws) {
         scriptRandom({r, 0.0, 0.0});
-        FarewellDialog* dialog = windows::farewellDialog();
+        FarewellDialog* dialog = flow().farewellDialog();
         EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), FarewellDialog::appealText(k)) << r;
         dialog->show();
         dialog->hide();
         dialog->show();
         EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), FarewellDialog::appealText(k)) << r;
-        windows::unloadAllQuietly();
+        freshProgram();
         settle();
     }
     EXPECT_TRUE(FarewellDialog::appealText(1).endsWith(QStringLiteral("regularly visiting Zentrova")));
@@ -114,7 +114,7 @@ TEST_F(Farewell, tabOrderStartsOnExitAndEnterThenEndsTheProgram)
     control<QPushButton>(dialog, "cmdClose")->setFocus();
     QTest::keyClick(control<QPushButton>(dialog, "cmdClose"), Qt::Key_Return);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(windows::loadOrder().isEmpty());
+    EXPECT_TRUE(flow().loadedWindows().isEmpty());
 }
 
 TEST_F(Farewell, placeholdersClearOnEntryAndComeBackWhenLeftEmpty)
@@ -238,11 +238,11 @@ TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
 
 TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    FarewellDialog* dialog = windows::loadedFarewellDialog();
+    FarewellDialog* dialog = flow().loadedFarewellDialog();
     ASSERT_NE(dialog, nullptr);
     ASSERT_FALSE(dialog->isVisible());
 
@@ -257,15 +257,15 @@ TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
         }
     } counter;
     dialog->installEventFilter(&counter);
-    control<QPushButton>(windows::loadedResultWindow(), "cmdBack")->click();
+    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
     settle();
     EXPECT_EQ(counter.shows, 0);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{main});
-    EXPECT_EQ(windows::loadedFarewellDialog(), dialog);
+    EXPECT_EQ(flow().loadedFarewellDialog(), dialog);
 
     // Leaving the result window still brings the dialog up.
     control<QPushButton>(main, "cmdNext")->click();
-    control<QPushButton>(windows::loadedResultWindow(), "cmdExit")->click();
+    control<QPushButton>(flow().loadedResultWindow(), "cmdExit")->click();
     settle();
     EXPECT_EQ(counter.shows, 1);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{dialog});
@@ -273,65 +273,65 @@ TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
 
 TEST_F(Farewell, leavingTheMainWindowShowsTheDialogWhoseExitEndsEverything)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     control<QAction>(main, "mnuExit")->trigger();
     settle();
-    EXPECT_EQ(windows::loadedEntryWindow(), nullptr);
-    ASSERT_NE(windows::loadedFarewellDialog(), nullptr);
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{windows::loadedFarewellDialog()});
+    EXPECT_EQ(flow().loadedEntryWindow(), nullptr);
+    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loadedFarewellDialog()});
     EXPECT_TRUE(end.statuses.isEmpty());  // closing a window never ends the program by itself
 
-    QTest::mouseClick(control<QPushButton>(windows::loadedFarewellDialog(), "cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(flow().loadedFarewellDialog(), "cmdClose"), Qt::LeftButton);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(windows::loadOrder().isEmpty());
+    EXPECT_TRUE(flow().loadedWindows().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST_F(Farewell, leavingTheResultWindowKeepsTheMainWindowHiddenUntilTheEnd)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
-    EXPECT_EQ(windows::loadOrder(), QList<QWidget*>({main, display, windows::loadedFarewellDialog()}));
+    EXPECT_EQ(flow().loadedWindows(), QList<QWidget*>({main, display, flow().loadedFarewellDialog()}));
 
     display->close();  // the close box
     settle();
-    EXPECT_EQ(windows::loadedResultWindow(), nullptr);
-    EXPECT_EQ(windows::loadedEntryWindow(), main);
+    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
+    EXPECT_EQ(flow().loadedEntryWindow(), main);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{windows::loadedFarewellDialog()});
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loadedFarewellDialog()});
 
     // The dialog's close box ends the program just like its Exit button.
-    windows::loadedFarewellDialog()->close();
+    flow().loadedFarewellDialog()->close();
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(windows::loadOrder().isEmpty());
+    EXPECT_TRUE(flow().loadedWindows().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     control<QPushButton>(main, "cmdExit")->click();
-    FarewellDialog* dialog = windows::loadedFarewellDialog();
+    FarewellDialog* dialog = flow().loadedFarewellDialog();
     ASSERT_NE(dialog, nullptr);
     const QString appeal = control<QLabel>(dialog, "Label2")->text();
     control<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("KEPT"));
 
-    EntryWindow* fresh = windows::entryWindow();  // the main window comes back as a fresh load
+    EntryWindow* fresh = flow().entryWindow();  // the main window comes back as a fresh load
     EXPECT_NE(fresh, main);
     control<QLineEdit>(fresh, "txtName")->setText(QStringLiteral("B"));
     control<QPushButton>(fresh, "cmdNext")->click();
     EXPECT_FALSE(dialog->isVisible());
-    control<QPushButton>(windows::loadedResultWindow(), "cmdBack")->click();
+    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(windows::loadedFarewellDialog(), dialog);
+    EXPECT_EQ(flow().loadedFarewellDialog(), dialog);
     EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("KEPT"));
     EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeal);
     EXPECT_TRUE(end.statuses.isEmpty());
@@ -339,7 +339,7 @@ TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
 
 TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
@@ -350,12 +350,12 @@ TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce
         end.statuses.append(status);
         shownOnTheWay += static_cast<int>(visibleWindows().size());
         if (end.statuses.size() == 1)
-            windows::endProgram();  // a nested call: ends right there
+            flow().end();  // a nested call: ends right there
     });
-    windows::endProgram();
+    flow().end();
     EXPECT_EQ(end.statuses, QList<int>({0, 0}));
     EXPECT_EQ(shownOnTheWay, 0);
-    EXPECT_TRUE(windows::loadOrder().isEmpty());
+    EXPECT_TRUE(flow().loadedWindows().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     platform::setEndProcessHandler([this](int status) { end.statuses.append(status); });
 }

@@ -8,7 +8,7 @@
 #include "windows/EntryWindow.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,7 +102,7 @@ TEST_F(Links, eachOpenerOpensItsOwnPageOncePerCall)
 
 TEST_F(Links, everyItemAndLabelOfTheMainWindowOpensItsPageEachTimeItIsUsed)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     const QStringList expected = activateAll(main);
     EXPECT_EQ(pages.addresses, expected);
@@ -112,13 +112,13 @@ TEST_F(Links, everyItemAndLabelOfTheMainWindowOpensItsPageEachTimeItIsUsed)
 
 TEST_F(Links, theResultWindowOpensTheSameAddressesAsTheMainWindow)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     const QStringList fromMain = activateAll(main);
     pages.addresses.clear();
 
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
     const QStringList fromDisplay = activateAll(display);
     EXPECT_EQ(pages.addresses, fromDisplay);
@@ -128,7 +128,7 @@ TEST_F(Links, theResultWindowOpensTheSameAddressesAsTheMainWindow)
 
 TEST_F(Links, makeMoneyOnlineIsSwitchedOffButWouldOpenTheFullBrandOffer)
 {
-    for (QAction* item : {control<QAction>(windows::entryWindow(), "mnuMakeMoneyOnline"), control<QAction>(windows::resultWindow(), "mnuMakeMoneyOnline")}) {
+    for (QAction* item : {control<QAction>(flow().entryWindow(), "mnuMakeMoneyOnline"), control<QAction>(flow().resultWindow(), "mnuMakeMoneyOnline")}) {
         EXPECT_FALSE(item->isEnabled());
         item->trigger();  // a switched-off item does nothing
         EXPECT_TRUE(pages.addresses.isEmpty());
@@ -141,7 +141,7 @@ TEST_F(Links, makeMoneyOnlineIsSwitchedOffButWouldOpenTheFullBrandOffer)
 
 TEST_F(Links, aboutBoxOpensModallyShowsItsTextsAndItsLinksKeepItOpen)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("KEEP"));
     control<QComboBox>(main, "cboMonth")->setCurrentIndex(4);
@@ -182,10 +182,10 @@ TEST_F(Links, aboutBoxOpensModallyShowsItsTextsAndItsLinksKeepItOpen)
 
 TEST_F(Links, aboutBoxClosesWithEnterOrEscapeFromEitherWindow)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     const QString sign = control<QLabel>(display, "lblWarriorSign")->text();
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
@@ -195,7 +195,7 @@ TEST_F(Links, aboutBoxClosesWithEnterOrEscapeFromEitherWindow)
         EXPECT_EQ(opened, 1);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
-    EXPECT_EQ(windows::loadedResultWindow(), display);
+    EXPECT_EQ(flow().loadedResultWindow(), display);
     EXPECT_TRUE(display->isVisible());
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), sign);
     EXPECT_TRUE(pages.addresses.isEmpty());

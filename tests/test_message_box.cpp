@@ -41,7 +41,7 @@ platform::MessageAnswer showAndPress(const QString& text, platform::MessageStyle
         collectFocused(QAccessible::queryAccessibleInterface(box), seen.focused);
         box->button(press)->click();
     });
-    return showMessageBoxDialog(text, style);
+    return windows::showMessageBoxDialog(text, style);
 }
 
 }  // namespace

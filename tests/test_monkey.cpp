@@ -11,7 +11,7 @@
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,7 +131,7 @@ private:
 
     QWidget* liveWindow(bool main)
     {
-        QWidget* window = main ? static_cast<QWidget*>(windows::entryWindow()) : static_cast<QWidget*>(windows::farewellDialog());
+        QWidget* window = main ? static_cast<QWidget*>(flow().entryWindow()) : static_cast<QWidget*>(flow().farewellDialog());
         if (!window->isVisible())
             window->show();
         if (QApplication::activeWindow() != window) {
@@ -318,7 +318,7 @@ private:
             if (QApplication::activePopupWidget() == popup)
                 popup->close();
         }
-        if (ResultWindow* display = windows::loadedResultWindow()) {
+        if (ResultWindow* display = flow().loadedResultWindow()) {
             ++counts["results shown"];
             QTest::mouseClick(chance(0.5) ? control<QPushButton>(display, "cmdBack") : control<QPushButton>(display, "cmdExit"), Qt::LeftButton);
         }
@@ -360,7 +360,7 @@ TEST_F(MonkeyTest, randomKeysPastesAndClicksNeverBreakTheEntryWindowOrTheFarewel
         const QString context =
             QStringLiteral("seed %1, step %2; last actions:\n%3").arg(seed).arg(i).arg(monkey.lastActions());
 
-        if (const EntryWindow* main = windows::loadedEntryWindow()) {
+        if (const EntryWindow* main = flow().loadedEntryWindow()) {
             ASSERT_TRUE(capitalsAndSpaces.match(control<QLineEdit>(main, "txtName")->text()).hasMatch())
                 << "name box holds \"" << control<QLineEdit>(main, "txtName")->text().toStdString() << "\"\n" << context.toStdString();
         }

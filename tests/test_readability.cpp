@@ -8,7 +8,7 @@
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
 #include "windows/Style.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -147,9 +147,9 @@ protected:
 
     QList<QWidget*> fourWindows()
     {
-        windows::resultWindow()->showSign(sign::Sign::Libra);
+        flow().resultWindow()->showSign(sign::Sign::Libra);
         m_about = std::make_unique<AboutBox>();
-        return {windows::entryWindow(), windows::resultWindow(), m_about.get(), windows::farewellDialog()};
+        return {flow().entryWindow(), flow().resultWindow(), m_about.get(), flow().farewellDialog()};
     }
 
     QPalette m_light;
@@ -169,7 +169,7 @@ TEST_F(Readability, everyTextReadsInTheLightLookAndUnderADarkDesktop)
         setDesktopPalette(dark ? darkPalette() : m_light);
         for (QWidget* window : fourWindows())
             EXPECT_EQ(faults(window), QStringList()) << (style::desktopIsDark() ? "dark" : "light");
-        windows::unloadAllQuietly();
+        freshProgram();
         settle();
     }
 }
@@ -248,8 +248,8 @@ TEST_F(Readability, tabShowsFocusOnEveryControlTheDefaultButtonsIncluded)
     for (const bool dark : {false, true}) {
         SCOPED_TRACE(dark ? "dark" : "light");
         setDesktopPalette(dark ? darkPalette() : m_light);
-        expectTabToShowFocus(windows::entryWindow(), 6);
-        expectTabToShowFocus(windows::resultWindow(), 2);
-        expectTabToShowFocus(windows::farewellDialog(), 8);
+        expectTabToShowFocus(flow().entryWindow(), 6);
+        expectTabToShowFocus(flow().resultWindow(), 2);
+        expectTabToShowFocus(flow().farewellDialog(), 8);
     }
 }

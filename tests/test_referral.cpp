@@ -6,7 +6,7 @@
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
 #include "windows/FarewellDialog.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -52,7 +52,7 @@ protected:
     FarewellDialog* fill(const QString& name, const QString& email, const QString& friendName,
                         const QString& friendEmail)
     {
-        FarewellDialog* dialog = windows::farewellDialog();
+        FarewellDialog* dialog = flow().farewellDialog();
         control<QLineEdit>(dialog, "txtName")->setText(name);
         control<QLineEdit>(dialog, "txtEmail")->setText(email);
         control<QLineEdit>(dialog, "txtFriendName")->setText(friendName);
@@ -193,7 +193,7 @@ TEST_F(Referral, theFormSendsTypedHostileTextIntact)
 
 TEST_F(Referral, boxesFilledToTheirLimitsWithTheWidestCharactersStillMakeARequestServersAccept)
 {
-    FarewellDialog* dialog = windows::farewellDialog();
+    FarewellDialog* dialog = flow().farewellDialog();
     dialog->show();
     // The euro sign takes three bytes of UTF-8, nine characters percent-encoded.
     const QString wide(20000, u'\u20ac');

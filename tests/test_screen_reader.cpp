@@ -8,7 +8,7 @@
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -73,7 +73,7 @@ private:
 TEST_F(ScreenReader, theDateListsTellTheirChoiceOnFocusAndAsTheKeyboardChangesIt)
 {
     Listening reader;
-    EntryWindow* main = shownActive(windows::entryWindow());
+    EntryWindow* main = shownActive(flow().entryWindow());
     for (const char* name : {"cboDate", "cboMonth", "cboYear"}) {
         auto* list = control<QComboBox>(main, name);
         list->setFocus(Qt::TabFocusReason);
@@ -99,7 +99,7 @@ TEST_F(ScreenReader, theDateListsTellTheirChoiceOnFocusAndAsTheKeyboardChangesIt
 
 TEST_F(ScreenReader, aReferralBoxIsNamedByWhatItAsksForAndHeardFocusedBeforeItEmpties)
 {
-    FarewellDialog* farewell = shownActive(windows::farewellDialog());
+    FarewellDialog* farewell = shownActive(flow().farewellDialog());
     Listening reader;
     for (const char* name : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"}) {
         QWidget* box = control<QWidget>(farewell, name);
@@ -127,7 +127,7 @@ TEST_F(ScreenReader, aReferralBoxIsNamedByWhatItAsksForAndHeardFocusedBeforeItEm
 
 TEST_F(ScreenReader, onlyTheOfferInFrontIsReportedShowing)
 {
-    EntryWindow* main = shownActive(windows::entryWindow());
+    EntryWindow* main = shownActive(flow().entryWindow());
     const auto shows = [main](const char* offer) {
         return !QAccessible::queryAccessibleInterface(control<LinkLabel>(main, offer))->state().invisible;
     };

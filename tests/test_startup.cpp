@@ -6,14 +6,13 @@
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
-#include "startup/PromotionalDraw.h"
+#include "shell/PromotionalDraw.h"
 #include "startup/SettingsCodec.h"
-#include "startup/Startup.h"
-#include "startup/UpdateReminder.h"
+#include "shell/UpdateReminder.h"
 #include "windows/EntryWindow.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "windows/WindowRegistry.h"
+#include "shell/ProgramFlow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,34 +73,34 @@ TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
         {11.0 / 12 - 1e-9, 6, true}, {11.0 / 12 + 1e-9, 7, false}, {0.999999, 7, false},
     };
     for (const Case& c : cases) {
-        EntryWindow* main = windows::entryWindow();
+        EntryWindow* main = flow().entryWindow();
         main->show();
         ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblCobrand"));  // as the window was designed
         scriptRandom({c.r});
-        EXPECT_EQ(startup::drawFrontOffer(*main), c.n) << c.r;
+        EXPECT_EQ(shell::drawFrontOffer(*main), c.n) << c.r;
         EXPECT_EQ(offerInFront(main), c.fullBrandInFront ? static_cast<QWidget*>(control<LinkLabel>(main, "lblFullBrand"))
                                                          : static_cast<QWidget*>(control<LinkLabel>(main, "lblCobrand")))
             << c.r;
         EXPECT_EQ(control<LinkLabel>(main, "lblCobrand")->geometry(), control<LinkLabel>(main, "lblFullBrand")->geometry());
         EXPECT_TRUE(control<LinkLabel>(main, "lblCobrand")->isVisible() && control<LinkLabel>(main, "lblFullBrand")->isVisible());
-        windows::unloadAllQuietly();
+        freshProgram();
         settle();
     }
 }
 
 TEST_F(Startup, theOfferInFrontStaysThroughFindAndBackAndTheResultWindowIsNeverDrawnFor)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     main->show();
     scriptRandom({0.3});  // n = 3: co-brand, then 0.5 would be full-brand if drawn again
-    startup::drawFrontOffer(*main);
+    shell::drawFrontOffer(*main);
     scriptRandom({0.5});
-    startup::drawFrontOffer(*main);
+    shell::drawFrontOffer(*main);
     ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblFullBrand"));
 
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = windows::loadedResultWindow();
+    ResultWindow* display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(control<QGroupBox>(display, "Frame5")->childAt(control<LinkLabel>(display, "lblFullBrand")->geometry().center()), control<LinkLabel>(display, "lblFullBrand"));
     control<QPushButton>(display, "cmdBack")->click();
@@ -113,32 +112,32 @@ TEST_F(Startup, runsTheReminderThenShowsTheMainWindowThenDraws)
 {
     // A reminder is due: its question must come while no window is on screen.
     platform::setToday([] { return QDate(2026, 3, 1); });
-    userSettings()->setValue(startup::reminderKey(), settingscodec::encode(QStringLiteral("2026-01-01")));
+    userSettings()->setValue(reminderKey(), settingscodec::encode(QStringLiteral("2026-01-01")));
     bool windowVisibleDuringQuestion = true;
     platform::setMessageBoxHandler([&](const QString& text, platform::MessageStyle style) {
         messages.shown.append({text, style});
-        windowVisibleDuringQuestion = windows::loadedEntryWindow() && windows::loadedEntryWindow()->isVisible();
+        windowVisibleDuringQuestion = flow().loadedEntryWindow() && flow().loadedEntryWindow()->isVisible();
         return platform::MessageAnswer::No;
     });
     scriptRandom({0.5, 0.0});  // one draw: n = 4, full-brand in front; a second would bring co-brand
 
     platform::InstanceLock lock(uniqueName(), lockFolder.path());
-    ASSERT_TRUE(startup::run(lock));
+    ASSERT_TRUE(flow().start(lock));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].style, platform::Question);
     EXPECT_FALSE(windowVisibleDuringQuestion);
-    ASSERT_NE(windows::loadedEntryWindow(), nullptr);
-    EXPECT_TRUE(windows::loadedEntryWindow()->isVisible());
-    EXPECT_EQ(offerInFront(windows::loadedEntryWindow()), control<LinkLabel>(windows::loadedEntryWindow(), "lblFullBrand"));
+    ASSERT_NE(flow().loadedEntryWindow(), nullptr);
+    EXPECT_TRUE(flow().loadedEntryWindow()->isVisible());
+    EXPECT_EQ(offerInFront(flow().loadedEntryWindow()), control<LinkLabel>(flow().loadedEntryWindow(), "lblFullBrand"));
     // Only the main window is made at start-up.
-    EXPECT_EQ(windows::loadOrder(), QList<QWidget*>{windows::loadedEntryWindow()});
+    EXPECT_EQ(flow().loadedWindows(), QList<QWidget*>{flow().loadedEntryWindow()});
     EXPECT_TRUE(end.statuses.isEmpty());
 }
 
 TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
 {
     platform::setToday([] { return QDate(2026, 3, 1); });  // a reminder would be due
-    const QString key = startup::reminderKey();
+    const QString key = reminderKey();
     const QString old = settingscodec::encode(QStringLiteral("2026-01-01"));
     userSettings()->setValue(key, old);
     const QString name = uniqueName();
@@ -146,11 +145,11 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
     ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
 
     platform::InstanceLock second(name, lockFolder.path());
-    EXPECT_FALSE(startup::run(second));
+    EXPECT_FALSE(flow().start(second));
     EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Application is already running"),
                                                     platform::Notice}}));
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(windows::loadOrder().isEmpty());  // so no offer was drawn either
+    EXPECT_TRUE(flow().loadedWindows().isEmpty());  // so no offer was drawn either
     EXPECT_EQ(userSettings()->value(key).toString(), old);
     EXPECT_TRUE(pages.addresses.isEmpty());
 }

@@ -6,7 +6,7 @@
 #include "platform/MessageBox.h"
 #include "startup/SettingsCodec.h"
 #include "startup/SettingsStore.h"
-#include "startup/UpdateReminder.h"
+#include "shell/UpdateReminder.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,7 @@ protected:
     void launch()
     {
         startup::SettingsStore store(file());
-        startup::checkUpdateReminder(store);
+        shell::checkUpdateReminder(store);
     }
     void storeRaw(const QString& raw)
     {
@@ -180,7 +180,7 @@ TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
     blocker.close();
     {
         startup::SettingsStore store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")));
-        startup::checkUpdateReminder(store);
+        shell::checkUpdateReminder(store);
         EXPECT_FALSE(store.sync());
     }
     EXPECT_TRUE(messages.shown.isEmpty());

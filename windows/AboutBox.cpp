@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace windows {
+
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -85,3 +87,5 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     connect(offerLink, &LinkLabel::clicked, this, &links::openFullBrandPage);
     connect(homePageLink, &LinkLabel::clicked, this, &links::openHomePage);
 }
+
+}  // namespace windows

@@ -160,7 +160,7 @@ public:
 
 QAccessibleInterface* makeInterface(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("LinkLabel"))
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
         return new LinkAccessible(static_cast<LinkLabel*>(object));
     if (className == QLatin1String("QComboBox")) {
         auto* list = static_cast<QComboBox*>(object);

@@ -8,6 +8,8 @@
 #include <QStyleOption>
 #include <memory>
 
+namespace windows {
+
 namespace {
 
 // Stands in for one of the base style's icons and asks for it when it is
@@ -152,3 +154,5 @@ int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidge
         return static_cast<int>(option->palette.color(QPalette::WindowText).rgba());
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
+
+}  // namespace windows

@@ -4,6 +4,8 @@
 
 #include <QProxyStyle>
 
+namespace windows {
+
 // The control with the keyboard focus gets a 2-pixel ring inside its edge,
 // in a colour at least 3:1 against its face: the desktop styles mark focus
 // with a 1-pixel line or, on the default button, not at all.
@@ -31,3 +33,4 @@ private:
     mutable bool m_ringedControl = false;
 };
 
+}  // namespace windows

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+namespace windows {
+
 BoundedTextEdit::BoundedTextEdit(int maxLength, QWidget* parent) : QPlainTextEdit(parent), m_maxLength(maxLength) {}
 
 int BoundedTextEdit::room() const
@@ -66,3 +68,5 @@ QString tooLongMessage(int maxLength)
 {
     return QStringLiteral("Please Enter No More Than %1 Characters").arg(maxLength);
 }
+
+}  // namespace windows

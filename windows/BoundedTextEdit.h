@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+namespace windows {
+
 // A text box of several lines that takes no more than a given number of
 // characters, however they come: typed, pasted, dropped or composed. What
 // would go past the limit is left out and inputRejected() tells the window,
@@ -29,3 +31,5 @@ private:
 
 // What a box at its limit says.
 QString tooLongMessage(int maxLength);
+
+}  // namespace windows

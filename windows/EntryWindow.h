@@ -1,14 +1,17 @@
 #pragma once
 
 #include "sign/Sign.h"
+#include "windows/OfferFrame.h"
 #include "windows/ProgramWindow.h"
 
 #include <optional>
 
 class QComboBox;
-class QLineEdit;
 class QPushButton;
-class LinkLabel;
+
+namespace windows {
+
+class NameBox;
 
 // The entry window (frmMain): a name and a date of birth in, a warrior sign
 // out. Its controls keep their given names as object names.
@@ -17,31 +20,30 @@ class EntryWindow : public ProgramWindow {
 public:
     explicit EntryWindow(QWidget* parent = nullptr);
 
-    // The two offers share one place; the one in front is the one seen.
-    enum class Offer { FullBrand, CoBrand };
+    using Offer = OfferFrame::Offer;
     void bringOfferToFront(Offer offer);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+signals:
+    // "Find My &Ardentis" with a valid name and date: the sign to show, the
+    // last one found (a date the table has no sign for leaves the one found
+    // before; before any, there is none).
+    void signFound(std::optional<sign::Sign> warriorSign);
 
 private:
+    QWidget* makeEntryFrame(QWidget* parent);
+    QWidget* makeEntryArea(QWidget* parent);
     void fillDateLists();
     // Checks the name and the date; shows what is wrong and returns false.
     bool validateInput();
-    // "Find My &Ardentis": the sign of the date, shown in the result window.
     void find();
-    // Filters one typed character of the name; sets it to 0 to drop it.
-    void filterNameKey(int& keyAscii);
-    bool filterNameBoxKey(const QKeyEvent* key);
 
-    QLineEdit* m_nameBox;
-    QComboBox* m_dayList;
-    QComboBox* m_monthList;
-    QComboBox* m_yearList;
-    QPushButton* m_findButton;
-    LinkLabel* m_fullBrandOffer;
-    LinkLabel* m_coBrandOffer;
-    // The last sign a find found: a date the table has no sign for leaves
-    // the one shown before.
+    NameBox* m_nameBox = nullptr;
+    QComboBox* m_dayList = nullptr;
+    QComboBox* m_monthList = nullptr;
+    QComboBox* m_yearList = nullptr;
+    QPushButton* m_findButton = nullptr;
+    OfferFrame* m_offers = nullptr;
     std::optional<sign::Sign> m_lastSign;
 };
+
+}  // namespace windows

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+namespace windows {
+
 namespace {
 
 // The dialog is drawn in twips: 15 to a pixel at 96 dots per inch.
@@ -213,7 +215,7 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     setTabOrder(m_friendNameBox, m_messageBox);
     exitButton->setFocus();
 
-    connect(exitButton, &QPushButton::clicked, this, &windows::endProgram);
+    connect(exitButton, &QPushButton::clicked, this, &FarewellDialog::exitRequested);
     connect(m_visitButton, &QPushButton::clicked, this, &links::openHomePage);
     connect(referButton, &QPushButton::clicked, this, &FarewellDialog::referFriend);
     connect(softwaresLink, &LinkLabel::clicked, this, &links::openSoftwaresPage);
@@ -246,15 +248,10 @@ void FarewellDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void FarewellDialog::aboutToUnload()
-{
-    windows::endProgram();
-}
-
 void FarewellDialog::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    windows::unload(this);
+    emit exitRequested();
 }
 
 void FarewellDialog::keyPressEvent(QKeyEvent* event)
@@ -362,3 +359,5 @@ void FarewellDialog::referFriend()
     }
     links::submitReferral(form);
 }
+
+}  // namespace windows

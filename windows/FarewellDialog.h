@@ -1,18 +1,20 @@
 #pragma once
 
 #include "links/Referral.h"
-#include "windows/WindowRegistry.h"
 
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace windows {
+
 class BoundedTextEdit;
 
 // The farewell dialog (frmNagScreen2): the last window, with the
 // refer-a-friend form. Leaving it in any way ends the program.
-class FarewellDialog : public QDialog, public UnloadHandler {
+class FarewellDialog : public QDialog {
     Q_OBJECT
 public:
     explicit FarewellDialog(QWidget* parent = nullptr);
@@ -20,7 +22,9 @@ public:
     // The four appeals, one of them drawn when the dialog loads.
     static QString appealText(int k);
 
-    void aboutToUnload() override;
+signals:
+    // E&xit or the close box: the program ends.
+    void exitRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,3 +53,5 @@ private:
     BoundedTextEdit* m_messageBox;
     bool m_centred = false;
 };
+
+}  // namespace windows

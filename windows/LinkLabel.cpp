@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace windows {
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : WrapLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
@@ -71,3 +73,5 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     }
     WrapLabel::keyPressEvent(event);
 }
+
+}  // namespace windows

@@ -2,6 +2,8 @@
 
 #include "windows/WrapLabel.h"
 
+namespace windows {
+
 // A label that opens a page when clicked, with the pointing-hand pointer.
 // To assistive technology it is a link that Press follows.
 class LinkLabel : public WrapLabel {
@@ -27,3 +29,5 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+}  // namespace windows

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace windows {
+
 platform::MessageAnswer showMessageBoxDialog(const QString& text, platform::MessageStyle style)
 {
     using platform::MessageButtons;
@@ -27,3 +29,5 @@ platform::MessageAnswer showMessageBoxDialog(const QString& text, platform::Mess
     return box.clickedButton() == box.button(QMessageBox::Yes) ? platform::MessageAnswer::Yes
                                                                : platform::MessageAnswer::No;
 }
+
+}  // namespace windows

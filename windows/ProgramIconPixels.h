@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-namespace style::iconpixels {
+namespace windows::style::iconpixels {
 
 extern const std::uint32_t Icon32[32 * 32];
 extern const std::uint32_t Icon64[64 * 64];
 
-}  // namespace style::iconpixels
+}  // namespace windows::style::iconpixels

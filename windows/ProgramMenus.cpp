@@ -6,28 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-QString bannerText()
-{
-    return QStringLiteral("The Most Popular Online Quillon Discussion Board. Best Resource For Everything "
-                          "Quillon. Visit ")
-           + links::siteAddress() + QStringLiteral(" Now");
-}
-
-QString fullBrandOfferText()
-{
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                          "Get this software fully branded for your website. Click here for more details.");
-}
-
-QString coBrandOfferText()
-{
-    // Two blanks after the first full stop, and one ampersand shown.
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                          "Put your site's name &  link here. See \"Help\" for details.Click Here for more "
-                          "info on co-branding.");
-}
+namespace windows {
 
 namespace {
+
 QAction* item(QMenu* menu, const char* name, const QString& caption)
 {
     QAction* action = menu->addAction(caption);
@@ -39,6 +21,7 @@ void separator(QMenu* menu, const char* name)
 {
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
+
 }  // namespace
 
 ProgramMenus ProgramMenus::build(QMenuBar* bar, Window window)
@@ -47,8 +30,10 @@ ProgramMenus ProgramMenus::build(QMenuBar* bar, Window window)
     ProgramMenus menus{};
     menus.file = bar->addMenu(QStringLiteral("&File"));
     menus.file->setObjectName(QStringLiteral("mnuFile"));
-    menus.firstFileItem = entry ? item(menus.file, "mnuFindWarriorSign", QStringLiteral("Find My &Ardentis"))
-                                : item(menus.file, "mnuFileBack", QStringLiteral("&Back"));
+    if (entry)
+        menus.find = item(menus.file, "mnuFindWarriorSign", QStringLiteral("Find My &Ardentis"));
+    else
+        menus.back = item(menus.file, "mnuFileBack", QStringLiteral("&Back"));
     menus.exit = item(menus.file, "mnuExit", QStringLiteral("E&xit"));
 
     menus.help = bar->addMenu(QStringLiteral("&Help"));
@@ -75,3 +60,5 @@ ProgramMenus ProgramMenus::build(QMenuBar* bar, Window window)
     QObject::connect(menus.makeMoneyOnline, &QAction::triggered, bar, &links::openFullBrandPage);
     return menus;
 }
+
+}  // namespace windows

@@ -1,13 +1,13 @@
 #include "windows/ProgramWindow.h"
 
-#include "windows/AboutBox.h"
-#include "windows/FarewellDialog.h"
 #include "windows/ProgramMenus.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+
+namespace windows {
 
 namespace {
 
@@ -25,25 +25,9 @@ bool isExitKey(const QKeyEvent* event)
 void ProgramWindow::connectExitAndAbout(QPushButton* exitButton, const ProgramMenus& menus)
 {
     m_exitButton = exitButton;
-    connect(exitButton, &QPushButton::clicked, this, &ProgramWindow::exitWindow);
-    connect(menus.exit, &QAction::triggered, this, &ProgramWindow::exitWindow);
-    connect(menus.about, &QAction::triggered, this, &ProgramWindow::showAboutBox);
-}
-
-void ProgramWindow::exitWindow()
-{
-    windows::unload(this);
-}
-
-void ProgramWindow::showAboutBox()
-{
-    AboutBox about(this);
-    about.exec();
-}
-
-void ProgramWindow::aboutToUnload()
-{
-    windows::farewellDialog()->show();
+    connect(exitButton, &QPushButton::clicked, this, &ProgramWindow::exitRequested);
+    connect(menus.exit, &QAction::triggered, this, &ProgramWindow::exitRequested);
+    connect(menus.about, &QAction::triggered, this, &ProgramWindow::aboutRequested);
 }
 
 void ProgramWindow::keyPressEvent(QKeyEvent* event)
@@ -57,6 +41,8 @@ void ProgramWindow::keyPressEvent(QKeyEvent* event)
 
 void ProgramWindow::closeEvent(QCloseEvent* event)
 {
-    windows::unload(this);
     event->accept();
+    emit exitRequested();
 }
+
+}  // namespace windows

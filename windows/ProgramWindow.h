@@ -1,20 +1,22 @@
 #pragma once
 
-#include "windows/WindowRegistry.h"
-
 #include <QMainWindow>
 
 class QPushButton;
+
+namespace windows {
+
 struct ProgramMenus;
 
 // What the entry and result windows share: an "&Exit" button that is both
 // their default and their cancel button, "E&xit" and "&About Software" in
-// their menus, a close box that unloads them, and the farewell dialog coming
-// up when they go.
-class ProgramWindow : public QMainWindow, public UnloadHandler {
+// their menus and a close box, each of which asks for the window to go.
+class ProgramWindow : public QMainWindow {
     Q_OBJECT
-public:
-    void aboutToUnload() override;
+signals:
+    // The exit button, the Exit item or the close box.
+    void exitRequested();
+    void aboutRequested();
 
 protected:
     using QMainWindow::QMainWindow;
@@ -26,8 +28,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void exitWindow();
-    void showAboutBox();
-
     QPushButton* m_exitButton = nullptr;
 };
+
+}  // namespace windows

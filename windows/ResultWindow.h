@@ -6,10 +6,10 @@
 #include <optional>
 
 class QLabel;
-class QPushButton;
 
-// The result window (frmDisplay): the warrior sign and its reading. Loaded
-// afresh for every find.
+namespace windows {
+
+// The result window (frmDisplay): the warrior sign and its reading.
 class ResultWindow : public ProgramWindow {
     Q_OBJECT
 public:
@@ -19,13 +19,15 @@ public:
     // the reading keeps what it showed.
     void showSign(std::optional<sign::Sign> warriorSign);
 
-    void aboutToUnload() override;
+signals:
+    // "&Back", the button or the menu item.
+    void backRequested();
 
 private:
-    // "&Back": this window goes, the entry window comes back as it was left.
-    void goBack();
+    QWidget* makeResultFrame(QWidget* parent);
 
-    QLabel* m_warriorSign;
-    QLabel* m_reading;
-    bool m_goingBack = false;
+    QLabel* m_warriorSign = nullptr;
+    QLabel* m_reading = nullptr;
 };
+
+}  // namespace windows

@@ -16,7 +16,7 @@
 #include <functional>
 #include <optional>
 
-namespace style {
+namespace windows::style {
 
 QFont verdana(qreal pointSize, bool bold)
 {
@@ -179,4 +179,4 @@ void setFixedFrame(QWidget* window)
     window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
-}  // namespace style
+}  // namespace windows::style

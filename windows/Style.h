@@ -8,7 +8,7 @@
 class QPalette;
 class QWidget;
 
-namespace style {
+namespace windows::style {
 
 // A colour as the light look has it and its counterpart in the dark look.
 // On a dark desktop the windows turn dark as a whole: the panels take dark
@@ -78,4 +78,4 @@ void setFixedFrame(QWidget* window);
 // The program icon, in the sizes it is drawn at.
 QIcon programIcon();
 
-}  // namespace style
+}  // namespace windows::style

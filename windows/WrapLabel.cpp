@@ -1,5 +1,9 @@
 #include "windows/WrapLabel.h"
 
+#include "windows/Style.h"
+
+namespace windows {
+
 WrapLabel::WrapLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
 bool WrapLabel::wrapsAtFixedWidth() const
@@ -36,3 +40,15 @@ int WrapLabel::heightForWidth(int width) const
     }
     return m_measured.height;
 }
+
+WrapLabel* makeLabel(const char* name, const QString& text, const style::Tone& color, bool bold, QWidget* parent)
+{
+    auto* label = new WrapLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(style::verdana(8.25, bold));
+    style::setTextColor(label, color);
+    return label;
+}
+
+}  // namespace windows

@@ -3,6 +3,12 @@
 #include <QFont>
 #include <QLabel>
 
+namespace windows {
+
+namespace style {
+struct Tone;
+}
+
 // A label that may wrap its text at a fixed width. Qt sizes a wrapped label
 // by laying its whole text out at several trial widths, shaping it anew each
 // time; a label whose width is fixed needs one layout, at that width, and
@@ -28,3 +34,8 @@ private:
     };
     mutable Measured m_measured;
 };
+
+// A plain-text label named `name`, in Verdana 8.25, of the given colour.
+WrapLabel* makeLabel(const char* name, const QString& text, const style::Tone& color, bool bold, QWidget* parent);
+
+}  // namespace windows

@@ -4,8 +4,9 @@
 #include "platform/Clock.h"
 #include "platform/Exit.h"
 #include "platform/Random.h"
+#include "startup/SettingsCodec.h"
 #include "windows/EntryWindow.h"
-#include "windows/WindowRegistry.h"
+#include "windows/ResultWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -76,13 +77,13 @@ ProgramEnd::~ProgramEnd()
 
 ResultWindow* findSignFor(const char* name, int day, const char* month, int year)
 {
-    EntryWindow* main = windows::entryWindow();
+    EntryWindow* main = flow().entryWindow();
     control<QLineEdit>(main, "txtName")->setText(QLatin1String(name));
     control<QComboBox>(main, "cboDate")->setCurrentText(QString::number(day));
     control<QComboBox>(main, "cboMonth")->setCurrentText(QLatin1String(month));
     control<QComboBox>(main, "cboYear")->setCurrentText(QString::number(year));
     control<QPushButton>(main, "cmdNext")->click();
-    return windows::loadedResultWindow();
+    return flow().loadedResultWindow();
 }
 
 void pressAsReader(QWidget* linkLabel)
@@ -116,12 +117,37 @@ void WidgetTest::SetUp()
     platform::setToday({});
 }
 
+namespace {
+std::unique_ptr<TestFlow>& currentProgram()
+{
+    static std::unique_ptr<TestFlow> flow;
+    return flow;
+}
+}  // namespace
+
+TestFlow& flow()
+{
+    if (!currentProgram())
+        currentProgram() = std::make_unique<TestFlow>();
+    return *currentProgram();
+}
+
+void freshProgram()
+{
+    currentProgram().reset();
+}
+
 void WidgetTest::TearDown()
 {
-    windows::unloadAllQuietly();
+    freshProgram();
     settle();
     platform::setRandomSource({});
     platform::setToday({});
+}
+
+QString reminderKey()
+{
+    return QStringLiteral("Settings/") + settingscodec::encode(QStringLiteral("Duration"));
 }
 
 QString page(const char* key)

@@ -14,6 +14,42 @@
 #include <gtest/gtest.h>
 
 #include "platform/MessageBox.h"
+#include "shell/ProgramFlow.h"
+
+namespace windows {
+class AboutBox;
+class EntryWindow;
+class FarewellDialog;
+class LinkLabel;
+class ResultWindow;
+namespace style {
+}
+}  // namespace windows
+
+// The windows the tests drive, by their own names.
+using windows::AboutBox;
+using windows::EntryWindow;
+using windows::FarewellDialog;
+using windows::LinkLabel;
+using windows::ResultWindow;
+namespace style = windows::style;
+
+// The program's flow, with its windows in reach: referring to a window loads it.
+class TestFlow : public shell::ProgramFlow {
+public:
+    using ProgramFlow::entryWindow;
+    using ProgramFlow::farewellDialog;
+    using ProgramFlow::loadedEntryWindow;
+    using ProgramFlow::loadedFarewellDialog;
+    using ProgramFlow::loadedResultWindow;
+    using ProgramFlow::loadedWindows;
+    using ProgramFlow::resultWindow;
+};
+
+// The program the running test drives, by its flow.
+TestFlow& flow();
+// Unloads every window: the next reference finds the program as it starts.
+void freshProgram();
 
 namespace platform {
 // How a failed check prints a message box style.
@@ -74,7 +110,6 @@ Control* control(const QObject* window, const char* name)
     return found;
 }
 
-class ResultWindow;
 // Types the name and picks the date in the entry window, presses its find
 // button and returns the result window that came up.
 ResultWindow* findSignFor(const char* name, int day, const char* month, int year);
@@ -95,6 +130,10 @@ Window* shownActive(Window* window)
 
 // Lets deferred deletions and queued work run.
 void settle();
+
+// Where the update reminder keeps its date among the user's settings: the
+// section, then the encoded key name.
+QString reminderKey();
 
 // Page address as the program opens it, for the given key.
 QString page(const char* key);

@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                       : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    QApplication::setStyle(new AppStyle);  // as the program does
+    QApplication::setStyle(new windows::AppStyle);  // as the program does
     QApplication::setQuitOnLastWindowClosed(false);
     windows::installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);

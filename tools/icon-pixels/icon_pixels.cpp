@@ -47,10 +47,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     QByteArray out = "// Written by the build from the program's icon files; not to be edited.\n"
-                     "#include \"windows/ProgramIconPixels.h\"\n\nnamespace style::iconpixels {\n";
+                     "#include \"windows/ProgramIconPixels.h\"\n\nnamespace windows::style::iconpixels {\n";
     if (!append(out, arguments[1], 32) || !append(out, arguments[2], 64))
         return 1;
-    out += "\n}  // namespace style::iconpixels\n";
+    out += "\n}  // namespace windows::style::iconpixels\n";
     QSaveFile output(arguments[3]);
     if (!output.open(QIODevice::WriteOnly) || output.write(out) != out.size() || !output.commit()) {
         std::fprintf(stderr, "icon_pixels: cannot write %s\n", qPrintable(arguments[3]));

@@ -43,32 +43,33 @@ QPalette darkPalette()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(new AppStyle);  // as the program does
+    QApplication::setStyle(new windows::AppStyle);  // as the program does
     QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.removeAll(QStringLiteral("--dark")))
         QApplication::setPalette(darkPalette());
     const QString folder = arguments.value(0, QStringLiteral("."));
     QDir().mkpath(folder);
 
-    EntryWindow* entry = windows::entryWindow();
-    entry->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ADA LOVELACE"));
-    entry->findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(9);
-    entry->findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(11);
-    entry->findChild<QComboBox*>(QStringLiteral("cboYear"))->setCurrentText(QStringLiteral("1985"));
-    save(entry, folder, "frmMain");
-    entry->hide();
+    windows::EntryWindow entry;
+    entry.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ADA LOVELACE"));
+    entry.findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(9);
+    entry.findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(11);
+    entry.findChild<QComboBox*>(QStringLiteral("cboYear"))->setCurrentText(QStringLiteral("1985"));
+    save(&entry, folder, "frmMain");
+    entry.hide();
 
-    ResultWindow* result = windows::resultWindow();
-    result->showSign(sign::Sign::Cancer);
-    save(result, folder, "frmDisplay");
-    result->hide();
+    windows::ResultWindow result;
+    result.showSign(sign::Sign::Cancer);
+    save(&result, folder, "frmDisplay");
+    result.hide();
 
-    AboutBox about;
+    windows::AboutBox about;
     save(&about, folder, "frmAbout");
     about.hide();
 
     // Always the first appeal, so that one set of shots can be compared with another.
     platform::setRandomSource([] { return 0.0; });
-    save(windows::farewellDialog(), folder, "frmNagScreen2");
+    windows::FarewellDialog farewell;
+    save(&farewell, folder, "frmNagScreen2");
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "startup/UpdateReminder.h"
+#include "shell/UpdateReminder.h"
 
 #include "links/WebPages.h"
 #include "platform/Clock.h"
@@ -8,13 +8,13 @@
 
 #include <future>
 
-namespace startup {
+namespace shell {
 
 namespace {
 
 const QString section = QStringLiteral("Settings");
 
-QString durationKey()
+QString dateKey()
 {
     return settingscodec::encode(QStringLiteral("Duration"));
 }
@@ -24,14 +24,14 @@ QString durationKey()
 // next start.
 void recordToday(SettingsStore& store, bool writeNow)
 {
-    store.setValue(section, durationKey(), settingscodec::encode(platform::today().toString(Qt::ISODate)));
+    store.setValue(section, dateKey(), settingscodec::encode(platform::today().toString(Qt::ISODate)));
     if (writeNow)
         store.sync();
 }
 
 void check(SettingsStore& store, bool writeNow)
 {
-    const std::optional<QString> stored = settingscodec::decode(store.value(section, durationKey()));
+    const std::optional<QString> stored = settingscodec::decode(store.value(section, dateKey()));
     const QDate recorded = stored ? QDate::fromString(*stored, Qt::ISODate) : QDate();
     // Never run, or a value that is damaged: start counting from today, so a
     // bad value cannot silence the reminder for good.
@@ -51,11 +51,6 @@ void check(SettingsStore& store, bool writeNow)
 }
 
 }  // namespace
-
-QString reminderKey()
-{
-    return section + QLatin1Char('/') + durationKey();
-}
 
 void checkUpdateReminder(SettingsStore& store)
 {
@@ -78,4 +73,4 @@ void checkUpdateReminder(const std::function<void()>& meanwhile)
     written.wait();
 }
 
-}  // namespace startup
+}  // namespace shell

@@ -4,8 +4,12 @@
 #include <functional>
 
 namespace startup {
-
 class SettingsStore;
+}
+
+namespace shell {
+
+using startup::SettingsStore;
 
 // Once per launch, before the entry window: records the first launch, and
 // once the recorded date lies more than 14 days away asks whether to look for
@@ -15,7 +19,4 @@ class SettingsStore;
 void checkUpdateReminder(const std::function<void()>& meanwhile = {});
 void checkUpdateReminder(SettingsStore& store);
 
-// Where the date is kept: the section, then the encoded key name.
-QString reminderKey();
-
-}  // namespace startup
+}  // namespace shell

@@ -1,10 +1,10 @@
-#include "startup/PromotionalDraw.h"
+#include "shell/PromotionalDraw.h"
 
 #include "platform/Random.h"
 
 #include <cmath>
 
-namespace startup {
+namespace shell {
 
 int promotionNumber(double r)
 {
@@ -12,16 +12,16 @@ int promotionNumber(double r)
     return static_cast<int>(std::nearbyint(r * 6.0 + 1.0));
 }
 
-std::optional<EntryWindow::Offer> offerFor(int n)
+std::optional<windows::EntryWindow::Offer> offerFor(int n)
 {
     switch (n) {
-    case 2: case 4: case 6: return EntryWindow::Offer::FullBrand;
-    case 1: case 3: case 5: return EntryWindow::Offer::CoBrand;
+    case 2: case 4: case 6: return windows::EntryWindow::Offer::FullBrand;
+    case 1: case 3: case 5: return windows::EntryWindow::Offer::CoBrand;
     default: return std::nullopt;
     }
 }
 
-int drawFrontOffer(EntryWindow& window)
+int drawFrontOffer(windows::EntryWindow& window)
 {
     const int n = promotionNumber(platform::nextRandom());
     if (const auto offer = offerFor(n))
@@ -29,4 +29,4 @@ int drawFrontOffer(EntryWindow& window)
     return n;
 }
 
-}  // namespace startup
+}  // namespace shell

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QGroupBox>
+
+namespace windows {
+
+class LinkLabel;
+
+// The frame (Frame5) of the two offers of the entry and result windows, the
+// full-brand and the co-brand one. They share one place: the one in front is
+// the one seen.
+class OfferFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    enum class Offer { FullBrand, CoBrand };
+
+    // The offers are `width` wide, their texts aligned as given.
+    OfferFrame(Offer inFront, int width, Qt::Alignment alignment, QWidget* parent = nullptr);
+
+    void bringToFront(Offer offer);
+    // Puts a control beside the offers, in this frame.
+    void addBeside(QWidget* control);
+
+private:
+    LinkLabel* m_fullBrand = nullptr;
+    LinkLabel* m_coBrand = nullptr;
+};
+
+}  // namespace windows
