@@ -1,6 +1,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/ProgramInfo.h"
 #include "platform/SessionBus.h"
+#include "platform/Tuning.h"
 #include "shell/ProgramFlow.h"
 #include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
@@ -52,7 +53,8 @@ int main(int argc, char* argv[])
     // One heap for every thread: the font configuration's and the settings'
     // helper threads would each get one of their own, which the window's
     // allocations then never reuse.
-    mallopt(M_ARENA_MAX, 1);
+    if (platform::isTuned(platform::Tuning::OneMallocArena))
+        mallopt(M_ARENA_MAX, 1);
 #endif
 #ifdef ARDENTIS_FONTCONFIG
     // Reading the font configuration is the longest step before the first
@@ -60,11 +62,14 @@ int main(int argc, char* argv[])
     // lower priority so that it takes only time the start-up and the X
     // server leave unused. The locale is set first, as Qt sets it anyway, so
     // that fontconfig, which reads numbers in it, never sees it change.
-    std::setlocale(LC_ALL, "");
-    std::future<void> fontConfiguration = std::async(std::launch::async, [] {
-        ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
-        FcInit();
-    });
+    std::future<void> fontConfiguration;
+    if (platform::isTuned(platform::Tuning::EarlyFontConfiguration)) {
+        std::setlocale(LC_ALL, "");
+        fontConfiguration = std::async(std::launch::async, [] {
+            ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
+            FcInit();
+        });
+    }
 #endif
     // Qt's GTK platform theme starts GTK, whose own accessibility bridge
     // would put a second, empty entry for this program beside Qt's on the
@@ -92,7 +97,8 @@ int main(int argc, char* argv[])
 #ifdef ARDENTIS_FONTCONFIG
     // Qt's first text needs it done: a second, simultaneous read would do
     // all the work again on this thread.
-    fontConfiguration.wait();
+    if (fontConfiguration.valid())
+        fontConfiguration.wait();
 #endif
     platform::InstanceLock lock;
     shell::ProgramFlow flow;

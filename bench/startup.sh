@@ -45,32 +45,7 @@ watch=$build/bench/map_watch
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# Runs a command as a user whose per-user folders are all under $1.
-as_user() {
-    local home=$1
-    shift
-    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/runtime "$@"
-}
-
-new_user() {
-    local home
-    home=$(mktemp -d "$scratch/home.XXXXXX")
-    mkdir -m 700 "$home/runtime"
-    echo "$home"
-}
-
-# Starts one program for a new user; appends "ms KiB cpu-ms" to its results.
-start_once() {
-    local program=$1 results=$2 home
-    home=$(new_user)
-    as_user "$home" "$watch" --settle "$SETTLE_MS" "$program" >>"$results"
-    rm -rf "$home"
-}
-
-median() {  # of column $2 of file $1
-    sort -n -k"$2","$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END {
-        if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
+source bench/starts.sh
 
 # One untimed start of each first: the libraries into the page cache.
 start_once "$bare" /dev/null

@@ -4,6 +4,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "platform/Tuning.h"
 #include "shell/PromotionalDraw.h"
 #include "shell/UpdateReminder.h"
 #include "windows/AboutBox.h"
@@ -37,12 +38,16 @@ bool ProgramFlow::start(platform::InstanceLock& lock)
     platform::seedRandomFromClock();
     // The entry window is built, laid out and given its native window while
     // the reminder's record goes to disk; it is shown once both are done.
-    checkUpdateReminder([this] {
-        EntryWindow* entry = entryWindow();
-        entry->ensurePolished();
-        entry->layout()->activate();
-        entry->winId();
-    });
+    if (platform::isTuned(platform::Tuning::BuildWhileRecording)) {
+        checkUpdateReminder([this] {
+            EntryWindow* entry = entryWindow();
+            entry->ensurePolished();
+            entry->layout()->activate();
+            entry->winId();
+        });
+    } else {
+        checkUpdateReminder();
+    }
     entryWindow()->show();
     drawFrontOffer(*m_entry);
     return true;

@@ -53,7 +53,6 @@ const QList<ShownMessage>& ownMessages()
         {QStringLiteral("Please Enter Your Message"), Critical},
         {QStringLiteral("Please Enter Your Friend's Name"), Critical},
         {QStringLiteral("Please Enter Your Friend's Email"), Critical},
-        {QStringLiteral("Please Enter No More Than 64 Characters"), Info},
         {QStringLiteral("Please Enter No More Than 64 Characters"), Critical},
         {QStringLiteral("Please Enter No More Than 254 Characters"), Critical},
         {QStringLiteral("Please Enter No More Than 200 Characters"), Critical},

@@ -1,5 +1,6 @@
 #include "windows/AppStyle.h"
 
+#include "platform/Tuning.h"
 #include "windows/Style.h"
 
 #include <QIconEngine>
@@ -73,8 +74,9 @@ private:
 
 QIcon AppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option, const QWidget* widget) const
 {
-    if (!option && (standardIcon == SP_ToolBarHorizontalExtensionButton
-                    || standardIcon == SP_ToolBarVerticalExtensionButton))
+    if (!option
+        && (standardIcon == SP_ToolBarHorizontalExtensionButton || standardIcon == SP_ToolBarVerticalExtensionButton)
+        && platform::isTuned(platform::Tuning::DeferredMenuIcon))
         return QIcon(new DeferredIconEngine(baseStyle(), standardIcon));
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
