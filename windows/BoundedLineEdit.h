@@ -19,7 +19,6 @@ class BoundedLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     BoundedLineEdit(int maxCharacters, QWidget* parent = nullptr);
-    int maxCharacters() const { return m_maxCharacters; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
