@@ -305,7 +305,8 @@ QString SettingsStore::value(const QString& section, const QString& key) const
     const Place place = find(*m_content, section.toUtf8(), key.toUtf8());
     if (place.keyStart < 0)
         return QString();
-    const QByteArrayView line = QByteArrayView(*m_content).sliced(place.keyStart, place.keyEnd - place.keyStart).trimmed();
+    const QByteArrayView line =
+        QByteArrayView(*m_content).sliced(place.keyStart, place.keyEnd - place.keyStart).trimmed();
     QByteArrayView value = line.sliced(line.indexOf('=') + 1).trimmed();
     if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
         value = value.sliced(1, value.size() - 2);
