@@ -15,6 +15,9 @@
 
 #include "platform/MessageBox.h"
 
+// How a failed check prints a text.
+void PrintTo(const QString& text, std::ostream* out);
+
 namespace platform {
 // How a failed check prints a message box style.
 void PrintTo(const MessageStyle& style, std::ostream* out);
