@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <unistd.h>
@@ -40,6 +42,27 @@ void ensureHome()
     if (account && account->pw_dir && account->pw_dir[0] == '/' && account->pw_dir[1] != '\0')
         qputenv("HOME", QByteArray(account->pw_dir));
 #endif
+}
+
+const char scaleFactorVariable[] = "QT_SCALE_FACTOR";
+
+// Qt takes the scale factor as it stands: with zero, or one too small, it
+// runs without ever showing a window; a negative one crashes it; a very large
+// one asks for gigabytes. Such a factor is kept from Qt, and stderr says why;
+// returned, it is put back for the programs started from here.
+QByteArray leaveOutUnusableScaleFactor()
+{
+    const QByteArray given = qgetenv(scaleFactorVariable);
+    if (given.isEmpty())
+        return QByteArray();
+    bool isNumber = false;
+    const double factor = QString::fromLocal8Bit(given).toDouble(&isNumber);  // as Qt reads it
+    if (isNumber && factor >= 0.1 && factor <= 10)
+        return QByteArray();
+    std::fprintf(stderr, "ardentis: %s=%s ignored: not a number from 0.1 to 10\n", scaleFactorVariable,
+                 given.constData());
+    qunsetenv(scaleFactorVariable);
+    return given;
 }
 
 }  // namespace
@@ -79,9 +102,12 @@ int main(int argc, char* argv[])
     const bool atBridgeSet = qEnvironmentVariableIsSet("NO_AT_BRIDGE");
     if (!atBridgeSet)
         qputenv("NO_AT_BRIDGE", "1");
+    const QByteArray unusableScaleFactor = leaveOutUnusableScaleFactor();
     QApplication app(argc, argv);
     if (!atBridgeSet)
         qunsetenv("NO_AT_BRIDGE");
+    if (!unusableScaleFactor.isEmpty())
+        qputenv(scaleFactorVariable, unusableScaleFactor);
     QApplication::setStyle(new windows::AppStyle);
     QApplication::setApplicationName(QLatin1String(program::SettingsName));
     QApplication::setOrganizationName(QLatin1String(program::SettingsName));

@@ -23,14 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <ostream>
-
-// Readable failure messages.
-static void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 // What a reader announces for a control: the captions tied to it (a frame's

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Random.h"
+#include "windows/BoundedLineEdit.h"
 #include "windows/BoundedTextEdit.h"
 #include "windows/LinkLabel.h"
 #include "windows/Style.h"
@@ -146,9 +147,9 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 
     const auto box = [this, referralForm](const char* name, const QString& placeholder, const QRect& geometry,
                                           int maxLength) {
-        auto* edit = new QLineEdit(placeholder, referralForm);
+        auto* edit = new BoundedLineEdit(maxLength, referralForm);
+        edit->setText(placeholder);
         edit->setObjectName(QLatin1String(name));
-        edit->setMaxLength(maxLength);
         connect(edit, &QLineEdit::inputRejected, this, [maxLength] { refuseLongerText(maxLength); });
         edit->setGeometry(geometry);
         edit->setFont(style::verdana(8.25));

@@ -17,6 +17,11 @@
 #include <QTest>
 #include <memory>
 
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 void platform::PrintTo(const MessageStyle& style, std::ostream* out)
 {
     *out << (style.buttons == MessageButtons::YesNo ? "Yes/No" : "OK") << " with the "

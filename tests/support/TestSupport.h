@@ -51,6 +51,9 @@ TestFlow& flow();
 // Unloads every window: the next reference finds the program as it starts.
 void freshProgram();
 
+// How a failed check prints a text.
+void PrintTo(const QString& text, std::ostream* out);
+
 namespace platform {
 // How a failed check prints a message box style.
 void PrintTo(const MessageStyle& style, std::ostream* out);
