@@ -3,7 +3,7 @@
 // and decoding whatever a damaged or edited settings file holds never
 // crashes and, when it answers at all, answers with the text that encodes
 // to it.
-#include "startup/SettingsCodec.h"
+#include "settings/Codec.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ namespace {
 
 void checkRoundTrip(const QString& text)
 {
-    const QString encoded = settingscodec::encode(text);
+    const QString encoded = settings::encode(text);
     if (text.isEmpty() != encoded.isEmpty())
         fail("empty and non-empty do not map to each other", text);
     for (const QChar c : encoded) {
@@ -29,7 +29,7 @@ void checkRoundTrip(const QString& text)
         if (!(c >= u'0' && c <= u'9') && !(c >= u'a' && c <= u'f'))
             fail("a character other than 0-9 and a-f in the encoded text", text);
     }
-    const std::optional<QString> decoded = settingscodec::decode(encoded);
+    const std::optional<QString> decoded = settings::decode(encoded);
     if (!decoded)
         fail("decode refuses what encode made", text);
     if (*decoded != text)
@@ -38,8 +38,8 @@ void checkRoundTrip(const QString& text)
 
 void checkArbitrary(const QString& stored)
 {
-    const std::optional<QString> decoded = settingscodec::decode(stored);
-    if (decoded && settingscodec::encode(*decoded) != stored.toLower())
+    const std::optional<QString> decoded = settings::decode(stored);
+    if (decoded && settings::encode(*decoded) != stored.toLower())
         fail("decode answers with a text that does not encode back to the stored one", stored);
 }
 

@@ -2,7 +2,7 @@
 // whatever it holds never crashes and never answers with more than the file
 // holds; recording a value keeps every other line byte for byte, and what was
 // recorded reads back, also through a second reader.
-#include "startup/SettingsStore.h"
+#include "settings/Store.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                                                            : QDir::tempPath())
                                 + QStringLiteral("/fuzz_settings_file-XXXXXX"));
     static const QString path = folder.filePath(QStringLiteral("settings.conf"));
-    if (size > size_t(startup::SettingsStore::MaxFileSize))
+    if (size > size_t(settings::Store::MaxFileSize))
         return 0;
     const QByteArray content(reinterpret_cast<const char*>(data), qsizetype(size));
     {
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
             return 0;
     }
-    startup::SettingsStore store(path);
+    settings::Store store(path);
     if (store.value(QStringLiteral("Settings"), QStringLiteral("k")).size() > content.size())
         fail("a value longer than the file", content);
     const QString other = store.value(QStringLiteral("Other"), QStringLiteral("k"));
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         expected.append("[Settings]");
     if (otherLines(written) != expected)
         fail("a line that is not the value's own changed", content);
-    const startup::SettingsStore reread(path);
+    const settings::Store reread(path);
     if (reread.value(QStringLiteral("Settings"), QStringLiteral("k")) != QStringLiteral("0a1b"))
         fail("the value recorded does not read back", content);
     if (reread.value(QStringLiteral("Other"), QStringLiteral("k")) != other)

@@ -3,8 +3,6 @@
 #include <QString>
 #include <memory>
 
-class QSocketNotifier;
-
 namespace platform {
 
 // One running copy per user, held for the life of the process, whatever the
@@ -40,18 +38,12 @@ public:
     // The per-user cache folder; never a shared or temporary one.
     static QString defaultDirectory();
 
-private:
-#ifdef Q_OS_WIN
-    void* m_handle = nullptr;
-#else
-    enum class Name { Ours, TheUsers, NotOurs };
-    Name claimName();
-    State lockFile();
+    // What this copy holds while it runs, as the system has it
+    // (InstanceLock_unix.cpp, InstanceLock_win.cpp).
+    struct Held;
 
-    int m_socket = -1;
-    int m_fd = -1;
-    std::unique_ptr<QSocketNotifier> m_callers;
-#endif
+private:
+    std::unique_ptr<Held> m_held;
     QString m_name;
     QString m_directory;
 };

@@ -3,8 +3,8 @@
 #include "links/WebPages.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "startup/SettingsCodec.h"
-#include "startup/SettingsStore.h"
+#include "settings/Codec.h"
+#include "settings/Store.h"
 
 #include <future>
 
@@ -16,22 +16,22 @@ const QString section = QStringLiteral("Settings");
 
 QString dateKey()
 {
-    return settingscodec::encode(QStringLiteral("Duration"));
+    return settings::encode(QStringLiteral("Duration"));
 }
 
 // The date goes in as yyyy-MM-dd, which reads back the same whatever the
 // user's locale or century. A store that cannot be written is tried again
 // next start.
-void recordToday(SettingsStore& store, bool writeNow)
+void recordToday(settings::Store& store, bool writeNow)
 {
-    store.setValue(section, dateKey(), settingscodec::encode(platform::today().toString(Qt::ISODate)));
+    store.setValue(section, dateKey(), settings::encode(platform::today().toString(Qt::ISODate)));
     if (writeNow)
         store.sync();
 }
 
-void check(SettingsStore& store, bool writeNow)
+void check(settings::Store& store, bool writeNow)
 {
-    const std::optional<QString> stored = settingscodec::decode(store.value(section, dateKey()));
+    const std::optional<QString> stored = settings::decode(store.value(section, dateKey()));
     const QDate recorded = stored ? QDate::fromString(*stored, Qt::ISODate) : QDate();
     // Never run, or a value that is damaged: start counting from today, so a
     // bad value cannot silence the reminder for good.
@@ -52,14 +52,14 @@ void check(SettingsStore& store, bool writeNow)
 
 }  // namespace
 
-void checkUpdateReminder(SettingsStore& store)
+void checkUpdateReminder(settings::Store& store)
 {
     check(store, true);
 }
 
 void checkUpdateReminder(const std::function<void()>& meanwhile)
 {
-    SettingsStore store;
+    settings::Store store;
     if (!meanwhile) {
         check(store, true);
         return;

@@ -3,13 +3,11 @@
 #include <QString>
 #include <functional>
 
-namespace startup {
-class SettingsStore;
+namespace settings {
+class Store;
 }
 
 namespace shell {
-
-using startup::SettingsStore;
 
 // Once per launch, before the entry window: records the first launch, and
 // once the recorded date lies more than 14 days away asks whether to look for
@@ -17,6 +15,6 @@ using startup::SettingsStore;
 // On the user's settings; `meanwhile`, if given, runs while what was recorded
 // is written, and the call returns once both are done.
 void checkUpdateReminder(const std::function<void()>& meanwhile = {});
-void checkUpdateReminder(SettingsStore& store);
+void checkUpdateReminder(settings::Store& store);
 
 }  // namespace shell

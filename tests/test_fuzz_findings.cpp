@@ -1,5 +1,5 @@
 // What the fuzz targets (fuzz/) found, kept as ordinary cases so it stays fixed.
-#include "startup/SettingsCodec.h"
+#include "settings/Codec.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ TEST(FuzzFindings, aLeadingByteOrderMarkSurvivesTheSettingsEncoding)
 {
     for (const QString& text : {QStringLiteral("\ufeff"), QStringLiteral("\ufeff3E"),
                                 QStringLiteral("\ufeff\ufeff2024-01-01"), QStringLiteral("a\ufeff")}) {
-        const std::optional<QString> back = settingscodec::decode(settingscodec::encode(text));
+        const std::optional<QString> back = settings::decode(settings::encode(text));
         ASSERT_TRUE(back.has_value()) << text.toStdString();
         EXPECT_EQ(back->toStdString(), text.toStdString());
     }
@@ -22,7 +22,7 @@ TEST(FuzzFindings, digitsOfOtherScriptsAreNoHexDigits)
 {
     for (const QString& stored : {QStringLiteral("\u1042B"), QStringLiteral("\u0663\u0663"),
                                   QStringLiteral("3e\uff10\uff11")}) {
-        EXPECT_FALSE(settingscodec::decode(stored).has_value()) << stored.toStdString();
+        EXPECT_FALSE(settings::decode(stored).has_value()) << stored.toStdString();
     }
-    EXPECT_TRUE(settingscodec::decode(QStringLiteral("3E3e")).has_value());
+    EXPECT_TRUE(settings::decode(QStringLiteral("3E3e")).has_value());
 }

@@ -7,7 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "shell/PromotionalDraw.h"
-#include "startup/SettingsCodec.h"
+#include "settings/Codec.h"
 #include "shell/UpdateReminder.h"
 #include "windows/EntryWindow.h"
 #include "windows/LinkLabel.h"
@@ -112,7 +112,7 @@ TEST_F(Startup, runsTheReminderThenShowsTheMainWindowThenDraws)
 {
     // A reminder is due: its question must come while no window is on screen.
     platform::setToday([] { return QDate(2026, 3, 1); });
-    userSettings()->setValue(reminderKey(), settingscodec::encode(QStringLiteral("2026-01-01")));
+    userSettings()->setValue(reminderKey(), settings::encode(QStringLiteral("2026-01-01")));
     bool windowVisibleDuringQuestion = true;
     platform::setMessageBoxHandler([&](const QString& text, platform::MessageStyle style) {
         messages.shown.append({text, style});
@@ -138,7 +138,7 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
 {
     platform::setToday([] { return QDate(2026, 3, 1); });  // a reminder would be due
     const QString key = reminderKey();
-    const QString old = settingscodec::encode(QStringLiteral("2026-01-01"));
+    const QString old = settings::encode(QStringLiteral("2026-01-01"));
     userSettings()->setValue(key, old);
     const QString name = uniqueName();
     platform::InstanceLock first(name, lockFolder.path());

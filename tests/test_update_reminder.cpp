@@ -4,8 +4,8 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "startup/SettingsCodec.h"
-#include "startup/SettingsStore.h"
+#include "settings/Codec.h"
+#include "settings/Store.h"
 #include "shell/UpdateReminder.h"
 
 #include <QDir>
@@ -37,27 +37,27 @@ protected:
         platform::setToday([this] { return today; });
     }
     QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
-    static QString durationKey() { return settingscodec::encode(QStringLiteral("Duration")); }
+    static QString durationKey() { return settings::encode(QStringLiteral("Duration")); }
 
     void launch()
     {
-        startup::SettingsStore store(file());
+        settings::Store store(file());
         shell::checkUpdateReminder(store);
     }
     void storeRaw(const QString& raw)
     {
-        startup::SettingsStore store(file());
+        settings::Store store(file());
         store.setValue(QStringLiteral("Settings"), durationKey(), raw);
         ASSERT_TRUE(store.sync());
     }
-    void storeDate(QDate date) { storeRaw(settingscodec::encode(date.toString(Qt::ISODate))); }
+    void storeDate(QDate date) { storeRaw(settings::encode(date.toString(Qt::ISODate))); }
     QString storedRaw() const
     {
-        return startup::SettingsStore(file()).value(QStringLiteral("Settings"), durationKey());
+        return settings::Store(file()).value(QStringLiteral("Settings"), durationKey());
     }
     QDate stored() const
     {
-        const auto decoded = settingscodec::decode(storedRaw());
+        const auto decoded = settings::decode(storedRaw());
         return decoded ? QDate::fromString(*decoded, Qt::ISODate) : QDate();
     }
 
@@ -69,21 +69,21 @@ protected:
 
 TEST(SettingsCodec, roundTripsAnyTextKeepsEmptyEmptyAndUsesNoCapitals)
 {
-    EXPECT_EQ(settingscodec::encode(QString()), QString());
-    EXPECT_EQ(settingscodec::decode(QString()), QString());
+    EXPECT_EQ(settings::encode(QString()), QString());
+    EXPECT_EQ(settings::decode(QString()), QString());
     for (const QString& text : {QStringLiteral("Duration"), QStringLiteral("2026-12-07"), QStringLiteral("a"),
                                 QStringLiteral("\u00e9\u674e\U0001F600"), QString(300, u'x')}) {
-        const QString encoded = settingscodec::encode(text);
+        const QString encoded = settings::encode(text);
         EXPECT_NE(encoded, text);
         EXPECT_FALSE(encoded.contains(text));
         EXPECT_EQ(encoded, encoded.toLower());
-        EXPECT_EQ(settingscodec::decode(encoded), text);
-        EXPECT_EQ(settingscodec::decode(encoded.toUpper()), text);  // keys read back in other case
+        EXPECT_EQ(settings::decode(encoded), text);
+        EXPECT_EQ(settings::decode(encoded.toUpper()), text);  // keys read back in other case
     }
-    EXPECT_NE(settingscodec::encode(QStringLiteral("Duration")), settingscodec::encode(QStringLiteral("duration")));
+    EXPECT_NE(settings::encode(QStringLiteral("Duration")), settings::encode(QStringLiteral("duration")));
     for (const QString& junk : {QStringLiteral("abc"), QStringLiteral("zz"), QStringLiteral("12/07/26"),
                                 QStringLiteral("\u00e9\u00e9")})
-        EXPECT_FALSE(settingscodec::decode(junk).has_value()) << junk.toStdString();
+        EXPECT_FALSE(settings::decode(junk).has_value()) << junk.toStdString();
 }
 
 TEST_F(Reminder, theFirstLaunchRecordsTodayInAFormNoLocaleCanMisreadAndAsksNothing)
@@ -91,7 +91,7 @@ TEST_F(Reminder, theFirstLaunchRecordsTodayInAFormNoLocaleCanMisreadAndAsksNothi
     launch();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(stored(), today);
-    EXPECT_EQ(settingscodec::decode(storedRaw()), QStringLiteral("2026-06-15"));
+    EXPECT_EQ(settings::decode(storedRaw()), QStringLiteral("2026-06-15"));
     // Neither the key nor the date is stored as plain text.
     QFile raw(file());
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
@@ -157,9 +157,9 @@ TEST_F(Reminder, severalLaunchesOnTheDayOfAReminderAskOnlyOnce)
 TEST_F(Reminder, aDamagedValueIsTreatedAsAbsentSoTheReminderIsNeverSilenced)
 {
     for (const QString& damaged : {QStringLiteral("not hex at all"), QStringLiteral("abc"),
-                                   settingscodec::encode(QStringLiteral("12/07/26")),
-                                   settingscodec::encode(QStringLiteral("2026-02-30")),
-                                   settingscodec::encode(QStringLiteral("yesterday"))}) {
+                                   settings::encode(QStringLiteral("12/07/26")),
+                                   settings::encode(QStringLiteral("2026-02-30")),
+                                   settings::encode(QStringLiteral("yesterday"))}) {
         messages.shown.clear();
         storeRaw(damaged);
         launch();
@@ -179,7 +179,7 @@ TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     {
-        startup::SettingsStore store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")));
+        settings::Store store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")));
         shell::checkUpdateReminder(store);
         EXPECT_FALSE(store.sync());
     }
@@ -231,7 +231,7 @@ TEST_F(Store, readsWhatSettingsFilesHoldAndChangesOnlyItsOwnLine)
         written.setValue(QStringLiteral("Other/key"), QStringLiteral("a value, with \"quotes\""));
     }
     const QByteArray before = content();
-    startup::SettingsStore store(file());
+    settings::Store store(file());
     EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("abc123")), QStringLiteral("00ff"));
     EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("missing")), QString());
     EXPECT_EQ(store.value(QStringLiteral("Other"), QStringLiteral("abc123")), QString());
@@ -248,7 +248,7 @@ TEST_F(Store, readsWhatSettingsFilesHoldAndChangesOnlyItsOwnLine)
 
     // A section of its own when there was none; the rest kept, line ends and all.
     write("# the user's note\r\n[Other]\r\nkey=1");
-    startup::SettingsStore fresh(file());
+    settings::Store fresh(file());
     fresh.setValue(QStringLiteral("Settings"), QStringLiteral("abc123"), QStringLiteral("01"));
     ASSERT_TRUE(fresh.sync());
     EXPECT_EQ(content(), QByteArray("# the user's note\r\n[Other]\r\nkey=1\n\n[Settings]\nabc123=01\n"));
@@ -259,7 +259,7 @@ TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
     // A named pipe, as a file and behind a link: reading would wait for a writer for ever.
     ASSERT_EQ(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
     {
-        startup::SettingsStore store(file());
+        settings::Store store(file());
         EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("k")), QString());
         store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("1"));
         EXPECT_FALSE(store.sync());
@@ -267,7 +267,7 @@ TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
     const QString link = folder.filePath(QStringLiteral("link.conf"));
     ASSERT_TRUE(QFile::link(file(), link));
     {
-        startup::SettingsStore store(link);
+        settings::Store store(link);
         store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("1"));
         EXPECT_FALSE(store.sync());
     }
@@ -279,10 +279,10 @@ TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
     QFile::remove(file());
 
     // Bigger than anything the program writes: not read, and kept.
-    const QByteArray big = "[Settings]\nk=1\n" + QByteArray(startup::SettingsStore::MaxFileSize, '#');
+    const QByteArray big = "[Settings]\nk=1\n" + QByteArray(settings::Store::MaxFileSize, '#');
     write(big);
     {
-        startup::SettingsStore store(file());
+        settings::Store store(file());
         EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("k")), QString());
         store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
         EXPECT_FALSE(store.sync());
@@ -292,7 +292,7 @@ TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
     // A link to a regular file is followed, and stays a link.
     write("[Settings]\nk=1\n");
     ASSERT_TRUE(QFile::link(file(), link));
-    startup::SettingsStore linked(link);
+    settings::Store linked(link);
     EXPECT_EQ(linked.value(QStringLiteral("Settings"), QStringLiteral("k")), QStringLiteral("1"));
     linked.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
     EXPECT_TRUE(linked.sync());
@@ -311,7 +311,7 @@ mode_t modeOf(const QString& path)
 // Sets k=2 in [Settings] of the file at `path`; whether it was written.
 bool recordAt(const QString& path)
 {
-    startup::SettingsStore store(path);
+    settings::Store store(path);
     store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
     return store.sync();
 }
@@ -386,7 +386,7 @@ TEST_F(Store, aFileSomeoneElseCouldRedirectIsNeverWrittenButTheUsersOwnLinksAreF
 TEST_F(Store, aLeadingByteOrderMarkIsReadAsQtReadsIt)
 {
     write("\xEF\xBB\xBF[Settings]\r\nk=1\r\n");
-    EXPECT_EQ(startup::SettingsStore(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
+    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
               QStringLiteral("1"));
     ASSERT_TRUE(recordAt(file()));
     EXPECT_EQ(content(), QByteArray("\xEF\xBB\xBF[Settings]\r\nk=2\r\n"));
@@ -404,13 +404,13 @@ TEST_F(Store, aFileBeyond64KiBIsReadAndWrittenButNeverGrownPastWhatIsRead)
     write(filled(65530, ""));
     ASSERT_TRUE(recordAt(file()));
     EXPECT_GT(content().size(), 65536);
-    EXPECT_EQ(startup::SettingsStore(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
+    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
               QStringLiteral("2"));
     write(filled(65537, "[Settings]\nk=2020\n"));
-    EXPECT_EQ(startup::SettingsStore(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
+    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
               QStringLiteral("2020"));
 
-    const QByteArray nearTheLimit = filled(startup::SettingsStore::MaxFileSize - 4, "");
+    const QByteArray nearTheLimit = filled(settings::Store::MaxFileSize - 4, "");
     write(nearTheLimit);
     EXPECT_FALSE(recordAt(file()));
     EXPECT_EQ(content(), nearTheLimit);

@@ -4,7 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Exit.h"
 #include "platform/Random.h"
-#include "startup/SettingsCodec.h"
+#include "settings/Codec.h"
 #include "windows/EntryWindow.h"
 #include "windows/ResultWindow.h"
 
@@ -152,7 +152,7 @@ void WidgetTest::TearDown()
 
 QString reminderKey()
 {
-    return QStringLiteral("Settings/") + settingscodec::encode(QStringLiteral("Duration"));
+    return QStringLiteral("Settings/") + settings::encode(QStringLiteral("Duration"));
 }
 
 QString page(const char* key)

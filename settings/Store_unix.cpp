@@ -1,15 +1,14 @@
-#include "startup/SettingsStore.h"
+// The user's settings on Linux and other Unix systems: one INI file, read
+// and written here.
+#include "settings/Store.h"
 
+#include "platform/PrivateFolder.h"
 #include "platform/ProgramInfo.h"
 
 #include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
-
-#ifndef Q_OS_WIN
-#include "platform/PrivateFolder.h"
-
+#include <QMap>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
@@ -18,42 +17,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
-namespace startup {
+namespace settings {
 
-#ifdef Q_OS_WIN
-
-SettingsStore::SettingsStore(const QString&)
-{
-    const QString name = QLatin1String(program::SettingsName);
-    m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
-}
-
-SettingsStore::~SettingsStore() = default;
-
-QString SettingsStore::userFilePath()
-{
-    return QString();
-}
-
-QString SettingsStore::value(const QString& section, const QString& key) const
-{
-    return m_settings->value(section + QLatin1Char('/') + key).toString();
-}
-
-void SettingsStore::setValue(const QString& section, const QString& key, const QString& value)
-{
-    m_settings->setValue(section + QLatin1Char('/') + key, value);
-}
-
-bool SettingsStore::sync()
-{
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
-}
-
-#else
 
 namespace {
 
@@ -71,7 +37,7 @@ std::optional<QByteArray> readSettingsFile(const QString& path)
         return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
     // A link is followed; what it names must be a regular file too, and
     // checking first means a device or a pipe is never even opened.
-    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > SettingsStore::MaxFileSize)
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > Store::MaxFileSize)
         return std::nullopt;
     // Without waiting, should a pipe have taken the file's place meanwhile.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -82,14 +48,14 @@ std::optional<QByteArray> readSettingsFile(const QString& path)
         QByteArray bytes;
         char chunk[4096];
         ssize_t got = 0;
-        while (bytes.size() <= SettingsStore::MaxFileSize && (got = ::read(fd, chunk, sizeof chunk)) != 0) {
+        while (bytes.size() <= Store::MaxFileSize && (got = ::read(fd, chunk, sizeof chunk)) != 0) {
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
                 break;
             bytes.append(chunk, got);
         }
-        if (got >= 0 && bytes.size() <= SettingsStore::MaxFileSize)
+        if (got >= 0 && bytes.size() <= Store::MaxFileSize)
             content = std::move(bytes);
     }
     ::close(fd);
@@ -284,64 +250,69 @@ bool replaceFile(const QByteArray& target, const QByteArray& content, std::optio
 
 }  // namespace
 
-SettingsStore::SettingsStore(const QString& filePath) : m_path(filePath), m_content(readSettingsFile(filePath)) {}
+struct Store::Data {
+    QString path;
+    // What the file held; nothing when it is there but could not be read.
+    std::optional<QByteArray> content;
+    QMap<std::pair<QString, QString>, QString> changes;
+};
 
-SettingsStore::~SettingsStore() = default;
+Store::Store(const QString& filePath) : d(std::make_unique<Data>(Data{filePath, readSettingsFile(filePath), {}})) {}
 
-QString SettingsStore::userFilePath()
+Store::~Store() = default;
+
+QString Store::userFilePath()
 {
     const QString name = QLatin1String(program::SettingsName);
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + name
            + QLatin1Char('/') + name + QStringLiteral(".conf");
 }
 
-QString SettingsStore::value(const QString& section, const QString& key) const
+QString Store::value(const QString& section, const QString& key) const
 {
-    const auto changed = m_changes.constFind({section, key});
-    if (changed != m_changes.cend())
+    const auto changed = d->changes.constFind({section, key});
+    if (changed != d->changes.cend())
         return *changed;
-    if (!m_content)
+    if (!d->content)
         return QString();
-    const Place place = find(*m_content, section.toUtf8(), key.toUtf8());
+    const Place place = find(*d->content, section.toUtf8(), key.toUtf8());
     if (place.keyStart < 0)
         return QString();
     const QByteArrayView line =
-        QByteArrayView(*m_content).sliced(place.keyStart, place.keyEnd - place.keyStart).trimmed();
+        QByteArrayView(*d->content).sliced(place.keyStart, place.keyEnd - place.keyStart).trimmed();
     QByteArrayView value = line.sliced(line.indexOf('=') + 1).trimmed();
     if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
         value = value.sliced(1, value.size() - 2);
     return QString::fromUtf8(value);
 }
 
-void SettingsStore::setValue(const QString& section, const QString& key, const QString& value)
+void Store::setValue(const QString& section, const QString& key, const QString& value)
 {
-    m_changes.insert({section, key}, value);
+    d->changes.insert({section, key}, value);
 }
 
-bool SettingsStore::sync()
+bool Store::sync()
 {
-    if (m_changes.isEmpty())
+    if (d->changes.isEmpty())
         return true;
     // What could not be read is not replaced by something it was not.
-    if (!m_content)
+    if (!d->content)
         return false;
-    QByteArray content = *m_content;
-    for (auto change = m_changes.cbegin(); change != m_changes.cend(); ++change)
+    QByteArray content = *d->content;
+    for (auto change = d->changes.cbegin(); change != d->changes.cend(); ++change)
         content = withValue(content, change.key().first.toUtf8(), change.key().second.toUtf8(), change->toUtf8());
     // Never a file the program would not read again.
     if (content.size() > MaxFileSize)
         return false;
-    if (!platform::makePrivateFolder(QFileInfo(m_path).absolutePath()))
+    if (!platform::makePrivateFolder(QFileInfo(d->path).absolutePath()))
         return false;
     std::optional<mode_t> mode;
-    const std::optional<QByteArray> target = writableTarget(QFile::encodeName(m_path), mode);
+    const std::optional<QByteArray> target = writableTarget(QFile::encodeName(d->path), mode);
     if (!target || !replaceFile(*target, content, mode))
         return false;
-    m_content = content;
-    m_changes.clear();
+    d->content = content;
+    d->changes.clear();
     return true;
 }
 
-#endif
-
-}  // namespace startup
+}  // namespace settings

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QMap>
 #include <QString>
 #include <memory>
-#include <optional>
 
-class QSettings;
+namespace settings {
 
-namespace startup {
-
-// The user's settings: text values by section and key. On Windows they live
+// The user's settings: text values by section and key, kept under the
+// program's settings name. On Windows they live
 // in the registry, through QSettings. Elsewhere they are one INI file that is
 // read and written here, because QSettings there waits without end on a lock
 // it cannot take and on a named pipe in the file's place, and reads every
@@ -20,12 +17,12 @@ namespace startup {
 // other line as it was, and not at all when what is there could not be read,
 // when the result would be too big to read again, or when someone other than
 // the user could change where the write goes.
-class SettingsStore {
+class Store {
 public:
-    explicit SettingsStore(const QString& filePath = userFilePath());
-    ~SettingsStore();
-    SettingsStore(const SettingsStore&) = delete;
-    SettingsStore& operator=(const SettingsStore&) = delete;
+    explicit Store(const QString& filePath = userFilePath());
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
 
     // Where the user's settings are kept (not used on Windows).
     static QString userFilePath();
@@ -43,14 +40,10 @@ public:
     static constexpr qint64 MaxFileSize = 1024 * 1024;
 
 private:
-#ifdef Q_OS_WIN
-    std::unique_ptr<QSettings> m_settings;
-#else
-    QString m_path;
-    // What the file held; nothing when it is there but could not be read.
-    std::optional<QByteArray> m_content;
-    QMap<std::pair<QString, QString>, QString> m_changes;
-#endif
+    // What the store holds, in the system's own terms (Store_unix.cpp,
+    // Store_win.cpp).
+    struct Data;
+    std::unique_ptr<Data> d;
 };
 
-}  // namespace startup
+}  // namespace settings

@@ -5,22 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#ifndef Q_OS_WIN
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace platform {
-
-#ifdef Q_OS_WIN
-
-bool makePrivateFolder(const QString& path)
-{
-    return QDir().mkpath(path);  // a profile folder is the user's alone already
-}
-
-#else
 
 namespace {
 
@@ -67,7 +56,5 @@ bool makePrivateFolder(const QString& path)
     return !linked && QFileInfo(folder).fileName() == QLatin1String(program::SettingsName)
            && ::chmod(name.constData(), info.st_mode & 07777 & ~OthersWrite) == 0;
 }
-
-#endif
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-namespace settingscodec {
+namespace settings {
 
 // Keeps the stored key and value from being plain text. The output uses only
 // digits and the letters a-f, so stores whose keys ignore letter case (INI
@@ -13,4 +13,4 @@ QString encode(const QString& text);
 // The inverse of encode; nothing for text encode cannot have made.
 std::optional<QString> decode(const QString& text);
 
-}  // namespace settingscodec
+}  // namespace settings

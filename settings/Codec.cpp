@@ -1,8 +1,8 @@
-#include "startup/SettingsCodec.h"
+#include "settings/Codec.h"
 
 #include <QStringDecoder>
 
-namespace settingscodec {
+namespace settings {
 
 namespace {
 // Every byte is mixed with one that depends on its position.
@@ -41,4 +41,4 @@ std::optional<QString> decode(const QString& text)
     return decoded;
 }
 
-}  // namespace settingscodec
+}  // namespace settings
