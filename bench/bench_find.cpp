@@ -8,6 +8,7 @@
 // Each repetition times one action; the median over the repetitions is the
 // figure to read. Before any timing, the start-up sequence is run once and
 // checked to load the entry window alone.
+#include "FlowInReach.h"
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
 #include "sign/SignLookup.h"
@@ -15,7 +16,6 @@
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,6 +28,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+
+using windows::EntryWindow;
+using windows::FarewellDialog;
+using windows::ResultWindow;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/PromotionalDraw.h"
+#include "PromotionalDraw.h"
 
 #include "platform/Random.h"
 

@@ -1,4 +1,4 @@
-#include "shell/UpdateReminder.h"
+#include "UpdateReminder.h"
 
 #include "links/WebPages.h"
 #include "platform/Clock.h"

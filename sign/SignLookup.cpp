@@ -1,6 +1,6 @@
 #include "sign/SignLookup.h"
 
-#include "sign/SignTable.h"
+#include "SignTable.h"
 
 #include <QString>
 

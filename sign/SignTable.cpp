@@ -1,7 +1,7 @@
 // Pallas's sign for every month from January 1930 to December 2012.
 // W(s): the whole month in sign s. T(d, a, b): sign a up to and including
 // day d, sign b from day d + 1 on.
-#include "sign/SignTable.h"
+#include "SignTable.h"
 
 namespace sign {
 

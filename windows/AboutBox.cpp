@@ -2,7 +2,7 @@
 
 #include "links/WebPages.h"
 #include "platform/ProgramInfo.h"
-#include "windows/LinkLabel.h"
+#include "LinkLabel.h"
 #include "windows/Style.h"
 
 #include <QFrame>

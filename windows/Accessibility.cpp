@@ -1,6 +1,6 @@
 #include "windows/Accessibility.h"
 
-#include "windows/LinkLabel.h"
+#include "LinkLabel.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
-#include "windows/BoundedLineEdit.h"
+#include "BoundedLineEdit.h"
 
-#include "windows/CharacterLimit.h"
+#include "CharacterLimit.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>

@@ -1,6 +1,6 @@
-#include "windows/BoundedTextEdit.h"
+#include "BoundedTextEdit.h"
 
-#include "windows/CharacterLimit.h"
+#include "CharacterLimit.h"
 
 #include <QAccessibleWidget>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "windows/CharacterLimit.h"
+#include "CharacterLimit.h"
 
 #include <QKeyEvent>
 #include <QList>

@@ -3,11 +3,11 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "sign/SignLookup.h"
-#include "windows/Banner.h"
-#include "windows/NameBox.h"
-#include "windows/ProgramMenus.h"
+#include "Banner.h"
+#include "NameBox.h"
+#include "ProgramMenus.h"
 #include "windows/Style.h"
-#include "windows/WrapLabel.h"
+#include "WrapLabel.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,12 +1,13 @@
 #include "windows/FarewellDialog.h"
 
+#include "links/Referral.h"
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Random.h"
-#include "windows/BoundedLineEdit.h"
-#include "windows/BoundedTextEdit.h"
-#include "windows/LinkLabel.h"
+#include "BoundedLineEdit.h"
+#include "BoundedTextEdit.h"
+#include "LinkLabel.h"
 #include "windows/Style.h"
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "windows/LinkLabel.h"
+#include "LinkLabel.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

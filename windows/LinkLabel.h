@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/WrapLabel.h"
+#include "WrapLabel.h"
 
 namespace windows {
 

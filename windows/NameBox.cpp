@@ -1,4 +1,4 @@
-#include "windows/NameBox.h"
+#include "NameBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

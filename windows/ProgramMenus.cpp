@@ -1,4 +1,4 @@
-#include "windows/ProgramMenus.h"
+#include "ProgramMenus.h"
 
 #include "links/WebPages.h"
 

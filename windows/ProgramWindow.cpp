@@ -1,6 +1,6 @@
 #include "windows/ProgramWindow.h"
 
-#include "windows/ProgramMenus.h"
+#include "ProgramMenus.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 
 #include "platform/ProgramInfo.h"
 #include "sign/SignReadings.h"
-#include "windows/Banner.h"
+#include "Banner.h"
 #include "windows/OfferFrame.h"
-#include "windows/ProgramMenus.h"
+#include "ProgramMenus.h"
 #include "windows/Style.h"
-#include "windows/WrapLabel.h"
+#include "WrapLabel.h"
 
 #include <QAction>
 #include <QGroupBox>

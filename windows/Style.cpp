@@ -1,6 +1,6 @@
 #include "windows/Style.h"
 
-#include "windows/ProgramIconPixels.h"
+#include "ProgramIconPixels.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "windows/WrapLabel.h"
+#include "WrapLabel.h"
 
 #include "windows/Style.h"
 

@@ -122,26 +122,6 @@ void WidgetTest::SetUp()
     platform::setToday({});
 }
 
-namespace {
-std::unique_ptr<TestFlow>& currentProgram()
-{
-    static std::unique_ptr<TestFlow> flow;
-    return flow;
-}
-}  // namespace
-
-TestFlow& flow()
-{
-    if (!currentProgram())
-        currentProgram() = std::make_unique<TestFlow>();
-    return *currentProgram();
-}
-
-void freshProgram()
-{
-    currentProgram().reset();
-}
-
 void WidgetTest::TearDown()
 {
     freshProgram();

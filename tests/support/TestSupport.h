@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/MessageBox.h"
-#include "shell/ProgramFlow.h"
+#include "FlowInReach.h"
 
 namespace windows {
 class AboutBox;
@@ -34,22 +34,6 @@ using windows::LinkLabel;
 using windows::ResultWindow;
 namespace style = windows::style;
 
-// The program's flow, with its windows in reach: referring to a window loads it.
-class TestFlow : public shell::ProgramFlow {
-public:
-    using ProgramFlow::entryWindow;
-    using ProgramFlow::farewellDialog;
-    using ProgramFlow::loadedEntryWindow;
-    using ProgramFlow::loadedFarewellDialog;
-    using ProgramFlow::loadedResultWindow;
-    using ProgramFlow::loadedWindows;
-    using ProgramFlow::resultWindow;
-};
-
-// The program the running test drives, by its flow.
-TestFlow& flow();
-// Unloads every window: the next reference finds the program as it starts.
-void freshProgram();
 
 // How a failed check prints a text.
 void PrintTo(const QString& text, std::ostream* out);

@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QByteArray out = "// Written by the build from the program's icon files; not to be edited.\n"
-                     "#include \"windows/ProgramIconPixels.h\"\n\nnamespace windows::style::iconpixels {\n";
+                     "#include \"ProgramIconPixels.h\"\n\nnamespace windows::style::iconpixels {\n";
     if (!append(out, arguments[1], 32) || !append(out, arguments[2], 64))
         return 1;
     out += "\n}  // namespace windows::style::iconpixels\n";

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "links/Referral.h"
-
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace links {
+struct Referral;
+}
 
 namespace windows {
 
