@@ -26,19 +26,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* heading = new QHBoxLayout;
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setPixmap(style::programIcon().pixmap(32, 32));
-    icon->setFixedSize(32, 32);
-    auto* versionHeading = new QLabel(QLatin1String(program::WindowCaption), this);
-    versionHeading->setObjectName(QStringLiteral("Label2"));
-    versionHeading->setFont(style::verdana(12, true));
-    style::setTextColor(versionHeading, style::RedOnPink);
-    style::setBackground(versionHeading, style::LightPink);
-    heading->addWidget(icon, 0, Qt::AlignTop);
-    heading->addWidget(versionHeading, 1);
-    column->addLayout(heading);
+    column->addLayout(makeHeading());
 
     auto* description = new QLabel(QStringLiteral(
         "QX Ardentis describes the placement of Pallas in your birth chart. This planet is also known as the "
@@ -86,6 +74,24 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(offerLink, &LinkLabel::clicked, this, &links::openFullBrandPage);
     connect(homePageLink, &LinkLabel::clicked, this, &links::openHomePage);
+}
+
+// The program icon beside the caption and version.
+QLayout* AboutBox::makeHeading()
+{
+    auto* heading = new QHBoxLayout;
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setPixmap(style::programIcon().pixmap(32, 32));
+    icon->setFixedSize(32, 32);
+    auto* versionHeading = new QLabel(QLatin1String(program::WindowCaption), this);
+    versionHeading->setObjectName(QStringLiteral("Label2"));
+    versionHeading->setFont(style::verdana(12, true));
+    style::setTextColor(versionHeading, style::RedOnPink);
+    style::setBackground(versionHeading, style::LightPink);
+    heading->addWidget(icon, 0, Qt::AlignTop);
+    heading->addWidget(versionHeading, 1);
+    return heading;
 }
 
 }  // namespace windows

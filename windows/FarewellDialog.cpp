@@ -101,6 +101,50 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     style::setBackground(this, style::White);
     style::setTextColor(this, style::Black);  // the caption's, on the dialog's own white
 
+    makeHeading();
+    m_visitButton = new QPushButton(QStringLiteral("Click Here To Visit Zentrova Now"), this);
+    m_visitButton->setObjectName(QStringLiteral("Check1"));
+    // A plain button that pops back up after every press; a screen reader's
+    // Press opens the page as a click does.
+    m_visitButton->setGeometry(twips(30, 2040, 7185, 555));
+    m_visitButton->setFont(style::verdana(14.25));
+    m_visitButton->setCursor(Qt::PointingHandCursor);
+    m_visitButton->setAutoDefault(false);
+    style::setTextColor(m_visitButton, style::LinkBlue);
+    fitWidth(m_visitButton, m_visitButton->text(), 16);
+
+    auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);
+    exitButton->setObjectName(QStringLiteral("cmdClose"));
+    exitButton->setGeometry(twips(6000, 2760, 1245, 375));
+
+    QPushButton* referButton = makeReferralForm();
+    makeSoftwaresPanel();
+
+    setTabOrder(exitButton, m_visitButton);
+    setTabOrder(m_visitButton, m_referrerNameBox);
+    setTabOrder(m_referrerNameBox, referButton);
+    setTabOrder(referButton, m_referrerEmailBox);
+    setTabOrder(m_referrerEmailBox, m_friendEmailBox);
+    setTabOrder(m_friendEmailBox, m_friendNameBox);
+    setTabOrder(m_friendNameBox, m_messageText);
+    exitButton->setFocus();
+
+    connect(exitButton, &QPushButton::clicked, this, &FarewellDialog::exitRequested);
+    connect(m_visitButton, &QPushButton::clicked, this, &links::openHomePage);
+    connect(referButton, &QPushButton::clicked, this, &FarewellDialog::referFriend);
+
+    setWindowTitle(QLatin1String(program::WindowCaption));
+    m_caption->setText(QLatin1String(program::WindowCaption));
+    m_caption->adjustSize();
+    const QIcon icon = style::programIcon();
+    setWindowIcon(icon);
+    m_icon->setPixmap(icon.pixmap(32, 32));
+    drawAppeal();
+}
+
+// The icon, the caption and the appeal at the top.
+void FarewellDialog::makeHeading()
+{
     m_icon = new QLabel(this);
     m_icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
     m_icon->setGeometry(twips(360, 120, 540, 540));
@@ -119,36 +163,18 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     m_appeal->setWordWrap(true);
     m_appeal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_appeal->setFont(style::verdana(9.75, true));
+    m_appeal->setFocusPolicy(Qt::NoFocus);
     style::setTextColor(m_appeal, style::Black);
+}
 
-    m_visitButton = new QPushButton(QStringLiteral("Click Here To Visit Zentrova Now"), this);
-    m_visitButton->setObjectName(QStringLiteral("Check1"));
-    // A plain button: it looks as it always did and pops back up after every
-    // press, and a screen reader's Press opens the page as a click does.
-    m_visitButton->setGeometry(twips(30, 2040, 7185, 555));
-    m_visitButton->setFont(style::verdana(14.25));
-    m_visitButton->setCursor(Qt::PointingHandCursor);
-    m_visitButton->setAutoDefault(false);
-    style::setTextColor(m_visitButton, style::LinkBlue);
-
-    auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);
-    exitButton->setObjectName(QStringLiteral("cmdClose"));
-    exitButton->setGeometry(twips(6000, 2760, 1245, 375));
-
-    const auto navyFrame = [this](const char* name, const QString& title, const QRect& geometry) {
-        auto* frame = new QGroupBox(title, this);
-        frame->setObjectName(QLatin1String(name));
-        frame->setGeometry(geometry);
-        frame->setFont(style::verdana(9.75, true));
-        style::setBackground(frame, style::Navy);
-        style::setTextColor(frame, style::WhiteOnNavy);
-        return frame;
-    };
-    QGroupBox* referralForm = navyFrame("Frame2", QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
-
-    const auto box = [this, referralForm](const char* name, const QString& placeholder, const QRect& geometry,
-                                          int maxLength) {
-        auto* edit = new BoundedLineEdit(maxLength, referralForm);
+// The refer-a-friend form (Frame2): the four boxes, the message box and the
+// button that sends them, which it returns.
+QPushButton* FarewellDialog::makeReferralForm()
+{
+    QGroupBox* form = makeNavyFrame("Frame2", QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
+    const auto box = [this, form](const char* name, const QString& placeholder, const QRect& geometry,
+                                  int maxLength) {
+        auto* edit = new BoundedLineEdit(maxLength, form);
         edit->setText(placeholder);
         edit->setObjectName(QLatin1String(name));
         connect(edit, &QLineEdit::inputRejected, this, [maxLength] { refuseLongerText(maxLength); });
@@ -158,8 +184,7 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
         edit->installEventFilter(this);
         return edit;
     };
-    m_referrerNameBox = box("txtName", QStringLiteral("Your Name"), twips(85, 360, 3375, 285),
-                            links::MaxNameLength);
+    m_referrerNameBox = box("txtName", QStringLiteral("Your Name"), twips(85, 360, 3375, 285), links::MaxNameLength);
     m_referrerEmailBox = box("txtEmail", QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285),
                              links::MaxEmailLength);
     m_friendNameBox = box("txtFriendName", QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285),
@@ -167,68 +192,61 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     m_friendEmailBox = box("txtFriendEmail", QStringLiteral("Friend's Email Address"),
                            twips(3600, 720, 3375, 285), links::MaxEmailLength);
 
-    auto* referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), referralForm);
+    auto* referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), form);
     referButton->setObjectName(QStringLiteral("cmdSubmit"));
     referButton->setGeometry(twips(1920, 1080, 3375, 285));
     referButton->setFont(style::verdana(8.25, true));
-
-    // Placed below the frame's visible area, as it always was: reachable only
-    // with Tab, and sent as it stands when left alone.
-    m_messageBox = new BoundedTextEdit(links::MaxMessageLength, referralForm);
-    connect(m_messageBox, &BoundedTextEdit::inputRejected, this,
-            [] { refuseLongerText(links::MaxMessageLength); });
-    m_messageBox->setObjectName(QStringLiteral("txtMessage"));
-    m_messageBox->setGeometry(twips(4800, 3600, 1815, 495));
-    m_messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_messageBox->setTabChangesFocus(true);
-    m_messageBox->setAccessibleName(QStringLiteral("Your Message"));
-    m_messageBox->installEventFilter(this);
-    setTextOf(m_messageBox, QStringLiteral("Your Message\r\n"));
-
-    QGroupBox* softwaresPanel = navyFrame("Frame6", QStringLiteral("Download Quillon Softwares"),
-                                          twips(7320, 120, 3735, 4575));
-    auto* softwaresText = new QLabel(suiteText, softwaresPanel);
-    softwaresText->setObjectName(QStringLiteral("Label3"));
-    softwaresText->setGeometry(twips(120, 360, 3495, 3855));
-    softwaresText->setWordWrap(true);
-    softwaresText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    softwaresText->setFont(style::verdana(9));
-    style::setTextColor(softwaresText, style::WhiteOnNavy);
-
-    auto* softwaresLink = new LinkLabel(QStringLiteral("Click Here To Visit Quillon Softwares"), softwaresPanel);
-    softwaresLink->setObjectName(QStringLiteral("lblGoToHome"));
-    softwaresLink->setGeometry(twips(75, 4250, 3585, 210));
-    QFont linkFont = style::verdana(9, true);
-    linkFont.setUnderline(true);
-    softwaresLink->setFont(linkFont);
-    style::setTextColor(softwaresLink, style::YellowOnNavy);
-    fitWidth(softwaresLink, softwaresLink->text(), 2);
-    fitWidth(m_visitButton, m_visitButton->text(), 16);
     fitWidth(referButton, referButton->text(), 12);
 
-    for (QWidget* unfocused : {static_cast<QWidget*>(m_appeal), static_cast<QWidget*>(softwaresText)})
-        unfocused->setFocusPolicy(Qt::NoFocus);
-    setTabOrder(exitButton, m_visitButton);
-    setTabOrder(m_visitButton, m_referrerNameBox);
-    setTabOrder(m_referrerNameBox, referButton);
-    setTabOrder(referButton, m_referrerEmailBox);
-    setTabOrder(m_referrerEmailBox, m_friendEmailBox);
-    setTabOrder(m_friendEmailBox, m_friendNameBox);
-    setTabOrder(m_friendNameBox, m_messageBox);
-    exitButton->setFocus();
+    // Below the frame's visible area: reached only with Tab, and sent as it
+    // stands when left alone.
+    m_messageText = new BoundedTextEdit(links::MaxMessageLength, form);
+    connect(m_messageText, &BoundedTextEdit::inputRejected, this,
+            [] { refuseLongerText(links::MaxMessageLength); });
+    m_messageText->setObjectName(QStringLiteral("txtMessage"));
+    m_messageText->setGeometry(twips(4800, 3600, 1815, 495));
+    m_messageText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_messageText->setTabChangesFocus(true);
+    m_messageText->setAccessibleName(QStringLiteral("Your Message"));
+    m_messageText->installEventFilter(this);
+    setTextOf(m_messageText, QStringLiteral("Your Message\r\n"));
+    return referButton;
+}
 
-    connect(exitButton, &QPushButton::clicked, this, &FarewellDialog::exitRequested);
-    connect(m_visitButton, &QPushButton::clicked, this, &links::openHomePage);
-    connect(referButton, &QPushButton::clicked, this, &FarewellDialog::referFriend);
-    connect(softwaresLink, &LinkLabel::clicked, this, &links::openSoftwaresPage);
+// The panel of the maker's other programs (Frame6), with its link.
+void FarewellDialog::makeSoftwaresPanel()
+{
+    QGroupBox* panel =
+        makeNavyFrame("Frame6", QStringLiteral("Download Quillon Softwares"), twips(7320, 120, 3735, 4575));
+    auto* text = new QLabel(suiteText, panel);
+    text->setObjectName(QStringLiteral("Label3"));
+    text->setGeometry(twips(120, 360, 3495, 3855));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setFont(style::verdana(9));
+    text->setFocusPolicy(Qt::NoFocus);
+    style::setTextColor(text, style::WhiteOnNavy);
 
-    setWindowTitle(QLatin1String(program::WindowCaption));
-    m_caption->setText(QLatin1String(program::WindowCaption));
-    m_caption->adjustSize();
-    const QIcon icon = style::programIcon();
-    setWindowIcon(icon);
-    m_icon->setPixmap(icon.pixmap(32, 32));
-    drawAppeal();
+    auto* link = new LinkLabel(QStringLiteral("Click Here To Visit Quillon Softwares"), panel);
+    link->setObjectName(QStringLiteral("lblGoToHome"));
+    link->setGeometry(twips(75, 4250, 3585, 210));
+    QFont linkFont = style::verdana(9, true);
+    linkFont.setUnderline(true);
+    link->setFont(linkFont);
+    style::setTextColor(link, style::YellowOnNavy);
+    fitWidth(link, link->text(), 2);
+    connect(link, &LinkLabel::clicked, this, &links::openSoftwaresPage);
+}
+
+QGroupBox* FarewellDialog::makeNavyFrame(const char* name, const QString& title, const QRect& geometry)
+{
+    auto* frame = new QGroupBox(title, this);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    frame->setFont(style::verdana(9.75, true));
+    style::setBackground(frame, style::Navy);
+    style::setTextColor(frame, style::WhiteOnNavy);
+    return frame;
 }
 
 void FarewellDialog::drawAppeal()
@@ -272,22 +290,22 @@ QString FarewellDialog::placeholderOf(const QObject* box) const
     if (box == m_referrerEmailBox) return QStringLiteral("Your Email Address");
     if (box == m_friendNameBox) return QStringLiteral("Friend's Name");
     if (box == m_friendEmailBox) return QStringLiteral("Friend's Email Address");
-    if (box == m_messageBox) return QStringLiteral("Your Message");
+    if (box == m_messageText) return QStringLiteral("Your Message");
     return QString();
 }
 
 QString FarewellDialog::textOf(const QObject* box) const
 {
     // The message box keeps its line breaks as carriage return and line feed.
-    if (box == m_messageBox)
-        return m_messageBox->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (box == m_messageText)
+        return m_messageText->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
     return static_cast<const QLineEdit*>(box)->text();
 }
 
 void FarewellDialog::setTextOf(QObject* box, const QString& text)
 {
-    if (box == m_messageBox) {
-        m_messageBox->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (box == m_messageText) {
+        m_messageText->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         return;
     }
     static_cast<QLineEdit*>(box)->setText(text);
@@ -337,7 +355,7 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
 links::Referral FarewellDialog::referral() const
 {
     return {links::trimSpaces(textOf(m_referrerNameBox)), links::trimSpaces(textOf(m_referrerEmailBox)),
-            links::trimSpaces(textOf(m_messageBox)), links::trimSpaces(textOf(m_friendNameBox)),
+            links::trimSpaces(textOf(m_messageText)), links::trimSpaces(textOf(m_friendNameBox)),
             links::trimSpaces(textOf(m_friendEmailBox))};
 }
 

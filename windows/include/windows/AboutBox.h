@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QLayout;
+
 namespace windows {
 
 // The about box (frmAbout): shown modally, loaded fresh at each opening.
@@ -9,6 +11,9 @@ class AboutBox : public QDialog {
     Q_OBJECT
 public:
     explicit AboutBox(QWidget* parent = nullptr);
+
+private:
+    QLayout* makeHeading();
 };
 
 }  // namespace windows

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void makeHeading();
+    QPushButton* makeReferralForm();
+    void makeSoftwaresPanel();
+    QGroupBox* makeNavyFrame(const char* name, const QString& title, const QRect& geometry);
     void drawAppeal();
     // "Refer A Friend &Now": checks the form and sends the request.
     void referFriend();
@@ -52,7 +57,7 @@ private:
     QLineEdit* m_referrerEmailBox;
     QLineEdit* m_friendNameBox;
     QLineEdit* m_friendEmailBox;
-    BoundedTextEdit* m_messageBox;
+    BoundedTextEdit* m_messageText;
     bool m_centred = false;
 };
 
