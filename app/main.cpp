@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 #include "platform/ProgramInfo.h"
+#include "platform/QtWarnings.h"
 #include "platform/SessionBus.h"
 #include "startup/Startup.h"
 #include "windows/AppStyle.h"
@@ -45,6 +46,7 @@ void ensureHome()
 int main(int argc, char* argv[])
 {
     ensureHome();
+    platform::keepOutRuntimeFolderWarning();
     // A message bus started for this program alone would outlive it.
     platform::noSessionBusOfOurOwn();
 #ifdef __GLIBC__
