@@ -10,14 +10,15 @@ struct ProgramMenus;
 // What the entry and result windows share: an "&Exit" button that is both
 // their default and their cancel button, "E&xit" and "&About Software" in
 // their menus, a close box that unloads them, and the farewell dialog coming
-// up when they go.
+// up when they go. Their controls sit at fixed places, so each keeps the size
+// it opens with: the window manager can neither enlarge nor shrink it.
 class ProgramWindow : public QMainWindow, public UnloadHandler {
     Q_OBJECT
 public:
     void aboutToUnload() override;
 
 protected:
-    using QMainWindow::QMainWindow;
+    explicit ProgramWindow(QWidget* parent = nullptr);
 
     // Wires the exit button and the menus' Exit and About items.
     void connectExitAndAbout(QPushButton* exitButton, const ProgramMenus& menus);
