@@ -185,7 +185,7 @@ public:
         m_pid = ::fork();
         if (m_pid == 0) {
             ::close(ready[0]);
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0 || ::chdir("/") != 0)
                 ::_exit(1);
             const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
             if (fd >= 0)
