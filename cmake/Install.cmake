@@ -126,6 +126,10 @@ if(WIN32)
   # Set through the script's line for extra settings: CPack would split the
   # command-line form, makensis "-XTarget amd64-unicode", at the space.
   set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+  # One LZMA stream over all the files (solid), with a dictionary larger than
+  # all of them together: the download is smaller than file by file.
+  set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+  string(APPEND CPACK_NSIS_DEFINES "\nSetCompressorDictSize 64")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "QX Ardentis")
   set(CPACK_PACKAGE_EXECUTABLES "ardentis" "QX Ardentis")
