@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, then runs every check of QX
 # Ardentis in stages and ends with a verdict: each stage, passed, failed or
-# skipped, with its time. Exits non-zero if any stage failed.
+# skipped, with its time (and the processor time it took, which tells how
+# much other work on the machine slowed it). Exits non-zero if any stage failed.
 #
 #   deps        what building and testing need (scripts/install-deps.sh test)
 #   build       the release build with Debian's build flags and the tests (build/pkg-deb)
@@ -20,13 +21,25 @@ cd "$(dirname "$0")/.."
 names=()
 results=()
 times=()
+cpu=()
 started_all=$SECONDS
+clock="$(mktemp)"
+trap 'rm -f "$clock"' EXIT
 
 minutes() { printf '%d min %02d s' $(($1 / 60)) $(($1 % 60)); }
+# Processor time, user and system, that the commands run so far took, in
+# hundredths of a second in $cpu_now. `times` must run in this shell, not in a
+# subshell, to count this shell's children.
+cpu_seconds() {
+  times >"$clock"
+  cpu_now="$(awk 'END { split($1 " " $2, t, /[ms]+/); printf "%d", (t[1] * 60 + t[2] + t[3] * 60 + t[4]) * 100 }' "$clock")"
+}
 
 # stage NAME NEEDED-STAGE|- COMMAND...
 stage() {
-  local name="$1" needs="$2" status=0 started=$SECONDS i
+  local name="$1" needs="$2" status=0 started=$SECONDS started_cpu i
+  cpu_seconds
+  started_cpu=$cpu_now
   shift 2
   for i in "${!names[@]}"; do
     if [[ "${names[i]}" == "$needs" && "${results[i]}" != passed ]]; then
@@ -34,6 +47,7 @@ stage() {
       names+=("$name")
       results+=(skipped)
       times+=(0)
+      cpu+=(0)
       return
     fi
   done
@@ -42,6 +56,8 @@ stage() {
   names+=("$name")
   results+=("$( ((status == 0)) && echo passed || echo FAILED)")
   times+=($((SECONDS - started)))
+  cpu_seconds
+  cpu+=($((cpu_now - started_cpu)))
 }
 
 sanitizers() {
@@ -61,12 +77,14 @@ failed=0
 echo
 echo "=== verdict"
 for i in "${!names[@]}"; do
-  printf '  %-11s %-8s %s\n' "${names[i]}" "${results[i]}" "$(minutes "${times[i]}")"
+  printf '  %-11s %-8s %s   (processor: %s)\n' "${names[i]}" "${results[i]}" "$(minutes "${times[i]}")" \
+    "$(minutes $((cpu[i] / 100)))"
   [[ "${results[i]}" == passed ]] || failed=$((failed + 1))
 done
+cpu_seconds
+total="$(minutes $((SECONDS - started_all)))   (processor: $(minutes $((cpu_now / 100))))"
 if ((failed)); then
-  printf '  %-11s %-8s %s   %d of %d stages did not pass\n' all FAILED "$(minutes $((SECONDS - started_all)))" \
-    "$failed" "${#names[@]}"
+  printf '  %-11s %-8s %s; %d of %d stages did not pass\n' all FAILED "$total" "$failed" "${#names[@]}"
   exit 1
 fi
-printf '  %-11s %-8s %s\n' all passed "$(minutes $((SECONDS - started_all)))"
+printf '  %-11s %-8s %s\n' all passed "$total"
