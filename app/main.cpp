@@ -3,11 +3,14 @@
 #include "platform/QtWarnings.h"
 #include "platform/SessionBus.h"
 #include "startup/Startup.h"
+#include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
 #include "windows/MessageBoxDialog.h"
 #include "windows/Style.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -39,6 +42,27 @@ void ensureHome()
     if (account && account->pw_dir && account->pw_dir[0] == '/' && account->pw_dir[1] != '\0')
         qputenv("HOME", QByteArray(account->pw_dir));
 #endif
+}
+
+const char scaleFactorVariable[] = "QT_SCALE_FACTOR";
+
+// Qt takes the scale factor as it stands: with zero, or one too small, it
+// runs without ever showing a window; a negative one crashes it; a very large
+// one asks for gigabytes. Such a factor is kept from Qt, and stderr says why;
+// returned, it is put back for the programs started from here.
+QByteArray leaveOutUnusableScaleFactor()
+{
+    const QByteArray given = qgetenv(scaleFactorVariable);
+    if (given.isEmpty())
+        return QByteArray();
+    bool isNumber = false;
+    const double factor = QString::fromLocal8Bit(given).toDouble(&isNumber);  // as Qt reads it
+    if (isNumber && factor >= 0.1 && factor <= 10)
+        return QByteArray();
+    std::fprintf(stderr, "ardentis: %s=%s ignored: not a number from 0.1 to 10\n", scaleFactorVariable,
+                 given.constData());
+    qunsetenv(scaleFactorVariable);
+    return given;
 }
 
 }  // namespace
@@ -75,9 +99,12 @@ int main(int argc, char* argv[])
     const bool atBridgeSet = qEnvironmentVariableIsSet("NO_AT_BRIDGE");
     if (!atBridgeSet)
         qputenv("NO_AT_BRIDGE", "1");
+    const QByteArray unusableScaleFactor = leaveOutUnusableScaleFactor();
     QApplication app(argc, argv);
     if (!atBridgeSet)
         qunsetenv("NO_AT_BRIDGE");
+    if (!unusableScaleFactor.isEmpty())
+        qputenv(scaleFactorVariable, unusableScaleFactor);
     QApplication::setStyle(new AppStyle);
     QApplication::setApplicationName(QLatin1String(program::SettingsName));
     QApplication::setOrganizationName(QLatin1String(program::SettingsName));
@@ -88,6 +115,7 @@ int main(int argc, char* argv[])
     // Only the farewell dialog ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::setMessageBoxHandler(showMessageBoxDialog);
+    windows::installAccessibility();
 
 #ifdef ARDENTIS_FONTCONFIG
     // Qt's first text needs it done: a second, simultaneous read would do

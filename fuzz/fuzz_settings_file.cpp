@@ -8,10 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -26,7 +26,9 @@ QList<QByteArray> otherLines(const QByteArray& content, bool* hasSection = nullp
 {
     QList<QByteArray> kept;
     bool inSection = false;
-    for (const QByteArray& line : content.split('\n')) {
+    // A byte order mark at the start is no part of the first line, as Qt reads it.
+    const QByteArray text = content.startsWith("\xEF\xBB\xBF") ? content.sliced(3) : content;
+    for (const QByteArray& line : text.split('\n')) {
         const QByteArray trimmed = line.trimmed();
         if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
             inSection = trimmed == "[Settings]";
@@ -46,10 +48,12 @@ QList<QByteArray> otherLines(const QByteArray& content, bool* hasSection = nullp
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // In memory where there is such a folder: every write is flushed to disk.
-    static const QString folder = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-    static const QString path = folder + QStringLiteral("/fuzz_settings_file_%1.conf").arg(::getpid());
-    static const bool removedAtExit = std::atexit([] { QFile::remove(path); }) == 0;
-    (void)removedAtExit;
+    // A folder of its own there: the settings are never written into one
+    // that others may write to.
+    static QTemporaryDir folder((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                                           : QDir::tempPath())
+                                + QStringLiteral("/fuzz_settings_file-XXXXXX"));
+    static const QString path = folder.filePath(QStringLiteral("settings.conf"));
     if (size > size_t(startup::SettingsStore::MaxFileSize))
         return 0;
     const QByteArray content(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -67,7 +67,9 @@ void submitReferral(const Referral& referral)
             return;
         }
     }
-    openWebPage(referralAddress(referral));
+    const QString address = referralAddress(referral);
+    if (address.size() > MaxAddressLength || !openWebPage(address))
+        platform::showMessage(QString::fromUtf16(NotHandedOverMessage), platform::Refusal);
 }
 
 }  // namespace links

@@ -18,12 +18,14 @@ QString pageAddress(const QString& pageKey)
     return QStringLiteral("http://") + siteAddress() + QStringLiteral("/ardentis/ssd.php?page=") + pageKey;
 }
 
-void openWebPage(const QString& address)
+bool openWebPage(const QString& address)
 {
     // The address is already in its final, encoded form: take it as it stands.
     // Whether a browser came up is not our business; openUrl starts it detached.
     const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
-    platform::withGivenEnvironment([&url] { QDesktopServices::openUrl(url); });
+    bool handedOver = false;
+    platform::withGivenEnvironment([&] { handedOver = QDesktopServices::openUrl(url); });
+    return handedOver;
 }
 
 void openHomePage() { openWebPage(pageAddress(QStringLiteral("home-page"))); }

@@ -12,8 +12,9 @@ QString siteAddress();
 // http:// + host + /ardentis/ssd.php?page= + the page key, nothing added.
 QString pageAddress(const QString& pageKey);
 
-// Hands the address to the default browser. Never waits, never reports.
-void openWebPage(const QString& address);
+// Hands the address to the default browser. Never waits for it; true when
+// the address was handed over. The program's links stay silent either way.
+bool openWebPage(const QString& address);
 
 void openHomePage();
 void openOnlineHelpPage();

@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 
+#include "platform/PrivateFolder.h"
 #include "platform/ProgramInfo.h"
 
 #include <QDir>
@@ -166,13 +167,9 @@ InstanceLock::State InstanceLock::lockFile()
 {
     // The folder must be the user's alone, or another user could plant the
     // lock or take it away.
-    const QByteArray folder = QFile::encodeName(m_directory);
-    QDir().mkpath(QDir(m_directory).absoluteFilePath(QStringLiteral("..")));
-    ::mkdir(folder.constData(), 0700);
-    struct stat info {};
-    if (::lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()
-        || (info.st_mode & (S_IWGRP | S_IWOTH)))
+    if (!makePrivateFolder(m_directory))
         return State::Unavailable;
+    struct stat info {};
     const QByteArray path = QFile::encodeName(filePath());
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)

@@ -39,6 +39,8 @@ test=(
   # dbus-launch: the fault tests check that no message bus outlives a run
   # where the session has none, which needs what would start one.
   dbus-x11
+  # A private accessibility bus for the screen-reader tests.
+  at-spi2-core dbus-daemon
 )
 # The benchmarks: Google Benchmark, XCB for the start-up watcher, a virtual X
 # display and strace for the list of files a start opens.

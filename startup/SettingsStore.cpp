@@ -2,14 +2,19 @@
 
 #include "platform/ProgramInfo.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
 #ifndef Q_OS_WIN
+#include "platform/PrivateFolder.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,6 +57,10 @@ bool SettingsStore::sync()
 
 namespace {
 
+constexpr mode_t OthersWrite = S_IWGRP | S_IWOTH;
+// Qt's reader of settings files passes over one at the start of the file.
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF", 3);
+
 // The file's bytes: empty when there is no file, nothing when something is
 // there that is not a regular file of a sane size, or cannot be read.
 std::optional<QByteArray> readSettingsFile(const QString& path)
@@ -70,36 +79,65 @@ std::optional<QByteArray> readSettingsFile(const QString& path)
         return std::nullopt;
     std::optional<QByteArray> content;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        QByteArray bytes(SettingsStore::MaxFileSize + 1, Qt::Uninitialized);
-        qsizetype total = 0;
+        QByteArray bytes;
+        char chunk[4096];
         ssize_t got = 0;
-        while (total < bytes.size()
-               && (got = ::read(fd, bytes.data() + total, size_t(bytes.size() - total))) != 0) {
+        while (bytes.size() <= SettingsStore::MaxFileSize && (got = ::read(fd, chunk, sizeof chunk)) != 0) {
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
                 break;
-            total += got;
+            bytes.append(chunk, got);
         }
-        if (got >= 0 && total <= SettingsStore::MaxFileSize)
-            content = bytes.left(total);
+        if (got >= 0 && bytes.size() <= SettingsStore::MaxFileSize)
+            content = std::move(bytes);
     }
     ::close(fd);
     return content;
 }
 
-bool isSectionHeader(const QByteArray& trimmed)
+bool isSectionHeader(QByteArrayView trimmed)
 {
     return trimmed.startsWith('[') && trimmed.endsWith(']');
 }
 
 // The key of a "key=value" line, or nothing.
-std::optional<QByteArray> keyOf(const QByteArray& trimmed)
+std::optional<QByteArrayView> keyOf(QByteArrayView trimmed)
 {
     const qsizetype equals = trimmed.indexOf('=');
     if (equals < 0)
         return std::nullopt;
-    return trimmed.left(equals).trimmed();
+    return trimmed.first(equals).trimmed();
+}
+
+// Where a key's line is in the file, or where it would go.
+struct Place {
+    qsizetype keyStart = -1;   // the key's last line in its section, without the line's end
+    qsizetype keyEnd = -1;
+    qsizetype headerEnd = -1;  // the end of the section's first header line
+};
+
+Place find(QByteArrayView content, QByteArrayView section, QByteArrayView key)
+{
+    Place place;
+    bool inSection = false;
+    qsizetype start = content.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    for (;;) {
+        const qsizetype newline = content.indexOf('\n', start);
+        const qsizetype end = newline < 0 ? content.size() : newline;
+        const QByteArrayView trimmed = content.sliced(start, end - start).trimmed();
+        if (isSectionHeader(trimmed)) {
+            inSection = trimmed.sliced(1, trimmed.size() - 2) == section;
+            if (inSection && place.headerEnd < 0)
+                place.headerEnd = end;
+        } else if (inSection && keyOf(trimmed) == key) {
+            place.keyStart = start;
+            place.keyEnd = end;
+        }
+        if (newline < 0)
+            return place;
+        start = newline + 1;
+    }
 }
 
 // The file with the key's line set to the value: the last line of the key in
@@ -108,36 +146,140 @@ std::optional<QByteArray> keyOf(const QByteArray& trimmed)
 QByteArray withValue(const QByteArray& content, const QByteArray& section, const QByteArray& key,
                      const QByteArray& value)
 {
-    QList<QByteArray> lines = content.split('\n');
-    const QByteArray header = '[' + section + ']';
+    const Place place = find(content, section, key);
     const QByteArray line = key + '=' + value;
-    qsizetype headerAt = -1;
-    qsizetype keyAt = -1;
-    bool inSection = false;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray trimmed = lines[i].trimmed();
-        if (isSectionHeader(trimmed)) {
-            inSection = trimmed == header;
-            if (inSection && headerAt < 0)
-                headerAt = i;
-        } else if (inSection && keyOf(trimmed) == key) {
-            keyAt = i;
-        }
+    if (place.keyStart >= 0) {
+        const qsizetype end = content.at(place.keyEnd - 1) == '\r' ? place.keyEnd - 1 : place.keyEnd;
+        return content.first(place.keyStart) + line + content.sliced(end);
     }
-    if (keyAt >= 0) {
-        lines[keyAt] = line + (lines[keyAt].endsWith('\r') ? "\r" : "");
-        return lines.join('\n');
-    }
-    if (headerAt >= 0) {
-        lines.insert(headerAt + 1, line);
-        return lines.join('\n');
-    }
+    if (place.headerEnd >= 0)
+        return content.first(place.headerEnd) + '\n' + line + content.sliced(place.headerEnd);
     QByteArray added = content;
     if (!added.isEmpty() && !added.endsWith('\n'))
         added += '\n';
     if (!added.isEmpty())
         added += '\n';
-    return added + header + '\n' + line + '\n';
+    return added + '[' + section + "]\n" + line + '\n';
+}
+
+QByteArray folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.first(slash);
+}
+
+bool isUsersFolder(const QByteArray& folder)
+{
+    struct stat info {};
+    return ::stat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid()
+           && !(info.st_mode & OthersWrite);
+}
+
+// The file a write puts in place, found by following the user's own links;
+// `existing` tells the file's permissions when there is one. Nothing when the
+// file, a link on the way or the folder of either is another user's or open
+// to others' writing: someone else could make a write go where the user
+// never meant it to. The program's own settings file may be open to the
+// group, as a umask of 002 makes it; its folder may not, and the file put in
+// its place is not.
+std::optional<QByteArray> writableTarget(QByteArray path, std::optional<mode_t>& existing)
+{
+    for (int links = 0; links < 32; ++links) {
+        const QByteArray folder = folderOf(path);
+        if (!isUsersFolder(folder))
+            return std::nullopt;
+        struct stat info {};
+        if (::lstat(path.constData(), &info) != 0)
+            return errno == ENOENT ? std::optional<QByteArray>(path) : std::nullopt;
+        if (info.st_uid != ::getuid())
+            return std::nullopt;
+        if (!S_ISLNK(info.st_mode)) {
+            const bool own = links == 0 && QFileInfo(QFile::decodeName(folder)).fileName()
+                                               == QLatin1String(program::SettingsName);
+            if (!S_ISREG(info.st_mode) || ((info.st_mode & OthersWrite) && !own))
+                return std::nullopt;
+            existing = info.st_mode & 07777 & ~OthersWrite;
+            return path;
+        }
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
+        if (length <= 0 || length >= target.size())
+            return std::nullopt;
+        target.truncate(length);
+        path = target.startsWith('/') ? target : folder + '/' + target;
+    }
+    return std::nullopt;
+}
+
+// The temporary files a write makes beside the file it replaces: the file's
+// name, ".tmp-" and six letters or digits.
+constexpr QByteArrayView TemporaryMark(".tmp-");
+constexpr int TemporaryLetters = 6;
+
+bool isTemporaryOf(QByteArrayView name, QByteArrayView base)
+{
+    if (name.size() != base.size() + TemporaryMark.size() + TemporaryLetters || !name.startsWith(base)
+        || name.sliced(base.size(), TemporaryMark.size()) != TemporaryMark)
+        return false;
+    const QByteArrayView letters = name.last(TemporaryLetters);
+    return std::all_of(letters.begin(), letters.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+// What a write cut short left behind: only the user's own regular files.
+void removeLeftovers(const QByteArray& folder, QByteArrayView base)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryOf(QByteArrayView(entry->d_name), base))
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        struct stat info {};
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::getuid())
+            ::unlink(path.constData());
+    }
+    ::closedir(dir);
+}
+
+// Writes a new file beside `target` and puts it in target's place, so the
+// file is either whole or as it was; a step that fails (a full disk, above
+// all) leaves nothing behind. A new file follows the umask, without write
+// access for others.
+bool replaceFile(const QByteArray& target, const QByteArray& content, std::optional<mode_t> mode)
+{
+    const QByteArray folder = folderOf(target);
+    const QByteArrayView base = QByteArrayView(target).sliced(target.lastIndexOf('/') + 1);
+    removeLeftovers(folder, base);
+    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        temporary = target + TemporaryMark.toByteArray();
+        for (int i = 0; i < TemporaryLetters; ++i)
+            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    bool written = !mode || ::fchmod(fd, *mode) == 0;
+    for (qsizetype done = 0; written && done < content.size();) {
+        const ssize_t count = ::write(fd, content.constData() + done, size_t(content.size() - done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        written = count > 0;
+        done += written ? count : 0;
+    }
+    written = written && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (written && ::rename(temporary.constData(), target.constData()) == 0)
+        return true;
+    ::unlink(temporary.constData());
+    return false;
 }
 
 }  // namespace
@@ -160,24 +302,15 @@ QString SettingsStore::value(const QString& section, const QString& key) const
         return *changed;
     if (!m_content)
         return QString();
-    const QByteArray header = '[' + section.toUtf8() + ']';
-    const QByteArray wanted = key.toUtf8();
-    QString found;
-    bool inSection = false;
-    for (const QByteArray& line : m_content->split('\n')) {
-        const QByteArray trimmed = line.trimmed();
-        if (isSectionHeader(trimmed)) {
-            inSection = trimmed == header;
-            continue;
-        }
-        if (!inSection || keyOf(trimmed) != wanted)
-            continue;
-        QByteArray value = trimmed.mid(trimmed.indexOf('=') + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-            value = value.mid(1, value.size() - 2);
-        found = QString::fromUtf8(value);
-    }
-    return found;
+    const Place place = find(*m_content, section.toUtf8(), key.toUtf8());
+    if (place.keyStart < 0)
+        return QString();
+    const QByteArrayView line =
+        QByteArrayView(*m_content).sliced(place.keyStart, place.keyEnd - place.keyStart).trimmed();
+    QByteArrayView value = line.sliced(line.indexOf('=') + 1).trimmed();
+    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+        value = value.sliced(1, value.size() - 2);
+    return QString::fromUtf8(value);
 }
 
 void SettingsStore::setValue(const QString& section, const QString& key, const QString& value)
@@ -195,12 +328,14 @@ bool SettingsStore::sync()
     QByteArray content = *m_content;
     for (auto change = m_changes.cbegin(); change != m_changes.cend(); ++change)
         content = withValue(content, change.key().first.toUtf8(), change.key().second.toUtf8(), change->toUtf8());
-    const QFileInfo file(m_path);
-    if (!file.dir().exists() && !QDir().mkpath(file.absolutePath()))
+    // Never a file the program would not read again.
+    if (content.size() > MaxFileSize)
         return false;
-    // The new file takes the old one's place whole, or not at all.
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit())
+    if (!platform::makePrivateFolder(QFileInfo(m_path).absolutePath()))
+        return false;
+    std::optional<mode_t> mode;
+    const std::optional<QByteArray> target = writableTarget(QFile::encodeName(m_path), mode);
+    if (!target || !replaceFile(*target, content, mode))
         return false;
     m_content = content;
     m_changes.clear();

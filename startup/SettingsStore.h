@@ -15,10 +15,11 @@ namespace startup {
 // it cannot take and on a named pipe in the file's place, and reads every
 // stored value, however deeply nested, on the stack: a damaged machine would
 // keep the program from ever starting. So the file is read only if it is a
-// regular file of a size the program could have written, and never parsed
-// beyond plain text; it is written whole to a new file that then takes its
-// place, keeping every other line as it was, and not at all when what is
-// there could not be read.
+// regular file of at most MaxFileSize, and never parsed beyond plain text. It
+// is written whole to a new file that then takes its place, keeping every
+// other line as it was, and not at all when what is there could not be read,
+// when the result would be too big to read again, or when someone other than
+// the user could change where the write goes.
 class SettingsStore {
 public:
     explicit SettingsStore(const QString& filePath = userFilePath());
@@ -37,8 +38,9 @@ public:
     // the store as it was.
     bool sync();
 
-    // The largest file that is read; the program keeps one short line in it.
-    static constexpr qint64 MaxFileSize = 64 * 1024;
+    // The largest file that is read and written. The program keeps one short
+    // line in it; the rest of a file this big is someone else's.
+    static constexpr qint64 MaxFileSize = 1024 * 1024;
 
 private:
 #ifdef Q_OS_WIN

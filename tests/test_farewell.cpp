@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "windows/EntryWindow.h"
+#include "windows/BoundedTextEdit.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
@@ -17,11 +18,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -229,7 +232,9 @@ TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
     QTest::mouseClick(control<QPushButton>(dialog, "Check1"), Qt::LeftButton);
     EXPECT_FALSE(control<QPushButton>(dialog, "Check1")->isChecked());
     QTest::mouseClick(control<LinkLabel>(dialog, "lblGoToHome"), Qt::LeftButton);
-    EXPECT_EQ(pages.addresses, QStringList({page("home-page"), page("home-page"), page("quillonsoftwares")}));
+    pressAsReader(control<LinkLabel>(dialog, "lblGoToHome"));
+    EXPECT_EQ(pages.addresses, QStringList({page("home-page"), page("home-page"), page("quillonsoftwares"),
+                                            page("quillonsoftwares")}));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(end.statuses.isEmpty());
 }
@@ -356,4 +361,148 @@ TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce
     EXPECT_TRUE(windows::loadOrder().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     platform::setEndProcessHandler([this](int status) { end.statuses.append(status); });
+}
+
+namespace {
+
+QString textIn(QWidget* box)
+{
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(box))
+        return lines->toPlainText();
+    return static_cast<QLineEdit*>(box)->text();
+}
+
+// A key that types `text`, as a keyboard layout or a compose key sends it.
+void typeKey(QWidget* box, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &press);
+}
+
+void compose(QWidget* box, const QString& text)
+{
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::sendEvent(box, &composed);
+}
+
+void paste(QWidget* box, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+const QString emoji = QStringLiteral("\U0001F600");  // one character, two UTF-16 units
+
+}  // namespace
+
+TEST_F(Farewell, typedCharactersOfEveryKindCountOnceAndStopAtTheLimit)
+{
+    FarewellDialog* dialog = shownDialog();
+    auto* message = control<QPlainTextEdit>(dialog, "txtMessage");
+    message->setFocus(Qt::TabFocusReason);
+    message->clear();
+    paste(message, QString(199, u'a'));
+    typeKey(message, emoji);  // the 200th
+    EXPECT_TRUE(messages.shown.isEmpty());
+    // An emoji, a right-to-left mark, a private-use character, a letter: each one too many.
+    for (const QString& more : {emoji, QStringLiteral("\u200f"), QStringLiteral("\ue000"), QStringLiteral("x")})
+        typeKey(message, more);
+    EXPECT_EQ(message->toPlainText(), QString(199, u'a') + emoji);
+    EXPECT_EQ(messages.texts(), QStringList(4, tooLongMessage(200)));
+
+    // An accent typed after a letter makes no new character.
+    messages.shown.clear();
+    auto* name = control<QLineEdit>(dialog, "txtFriendName");
+    name->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(name, QString(63, u'b') + u'e');
+    typeKey(name, QStringLiteral("\u0301"));
+    EXPECT_EQ(name->text(), QString(63, u'b') + QStringLiteral("e\u0301"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    QTest::keyClick(name, Qt::Key_X);
+    EXPECT_EQ(messages.texts(), QStringList{tooLongMessage(64)});
+}
+
+TEST_F(Farewell, aCutNeverSplitsACharacterHoweverTheTextComesIn)
+{
+    FarewellDialog* dialog = shownDialog();
+    const QString accented = QStringLiteral("e\u0301\u0302");  // one character of three code points
+    using Way = std::function<void(QWidget*, const QString&)>;
+    const std::pair<const char*, Way> ways[] = {
+        {"pasted", paste},
+        {"composed", compose},
+        {"set by assistive technology",
+         [](QWidget* box, const QString& text) {
+             QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, text);
+         }},
+    };
+    for (const auto& [how, put] : ways) {
+        SCOPED_TRACE(how);
+        for (const char* name : {"txtName", "txtMessage"}) {
+            QWidget* box = control<QWidget>(dialog, name);
+            const int limit = box->objectName() == QLatin1String("txtMessage") ? 200 : 64;
+            for (const QString& last : {emoji, accented}) {
+                messages.shown.clear();
+                box->setFocus(Qt::TabFocusReason);
+                QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, QString());
+                put(box, QString(limit - 1, u'a') + last + last);
+                EXPECT_EQ(textIn(box), QString(limit - 1, u'a') + last) << name;
+                EXPECT_EQ(messages.texts(), QStringList{tooLongMessage(limit)}) << name;
+            }
+        }
+    }
+}
+
+TEST_F(Farewell, assistiveTechnologyIsHeldToTheLimitsAndLosesNothingAfterItsChange)
+{
+    FarewellDialog* dialog = shownDialog();
+    for (const char* name : {"txtMessage", "txtEmail"}) {
+        SCOPED_TRACE(name);
+        QWidget* box = control<QWidget>(dialog, name);
+        const int limit = box->objectName() == QLatin1String("txtMessage") ? 200 : 254;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+        QAccessibleEditableTextInterface* editor = reader->editableTextInterface();
+        ASSERT_NE(editor, nullptr);
+        messages.shown.clear();
+        reader->setText(QAccessible::Value, QString(100000, u'x'));
+        EXPECT_EQ(textIn(box), QString(limit, u'x'));
+
+        const QString kept = QString(limit - 50, u'a') + QString(20, u'b');
+        reader->setText(QAccessible::Value, kept);
+        editor->insertText(limit - 50, QString(500, u'y'));
+        EXPECT_EQ(textIn(box), QString(limit - 50, u'a') + QString(30, u'y') + QString(20, u'b'));
+        editor->replaceText(0, 10, QString(100, u'z'));
+        EXPECT_EQ(textIn(box), QString(10, u'z') + textIn(box).sliced(10));
+        EXPECT_EQ(reader->textInterface()->characterCount(), limit);
+        EXPECT_EQ(messages.texts(), QStringList(3, tooLongMessage(limit)));
+    }
+}
+
+TEST_F(Farewell, droppedTextAndUndoStayWithinTheLimit)
+{
+    FarewellDialog* dialog = shownDialog();
+    const QString huge(1 << 20, u'd');
+    for (const char* name : {"txtName", "txtMessage"}) {
+        SCOPED_TRACE(name);
+        QWidget* box = control<QWidget>(dialog, name);
+        auto* lines = qobject_cast<QPlainTextEdit*>(box);
+        QWidget* target = lines ? lines->viewport() : box;
+        const int limit = lines ? 200 : 64;
+        QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, QString(limit - 10, u'a'));
+        messages.shown.clear();
+        QMimeData dragged;
+        dragged.setText(huge);
+        const QPointF at(target->width() - 2, 4);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        EXPECT_EQ(textIn(box).size(), limit);
+        EXPECT_EQ(textIn(box).count(u'd'), 10);
+        EXPECT_EQ(messages.texts(), QStringList{tooLongMessage(limit)});
+        QMetaObject::invokeMethod(box, "undo");
+        EXPECT_LE(textIn(box).size(), limit);
+        QMetaObject::invokeMethod(box, "redo");
+        EXPECT_LE(textIn(box).size(), limit);
+    }
 }

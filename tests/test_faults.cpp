@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QDataStream>
@@ -676,6 +677,56 @@ TEST_F(Faults, withABrowserTheSameLinkReachesIt)
     QFile log(opened);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly)) << "the browser was never started";
     EXPECT_TRUE(log.readAll().contains("/ardentis/ssd.php?page=help-web-page"));
+}
+
+TEST_F(Faults, aFullDiskLeavesTheSettingsFileAsItWas)
+{
+    Machine machine;
+    QDir().mkpath(machine.settingsFolder());
+    const QByteArray folder = QFile::encodeName(machine.settingsFolder());
+    // A file system of a few pages for the settings folder, in a mount namespace of the suite's own.
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        || ::mount("tmpfs", folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=16k,mode=0700") != 0)
+        GTEST_SKIP() << "no mount namespace of its own here";
+    const auto unmount = qScopeGuard([&folder] { ::umount2(folder.constData(), MNT_DETACH); });
+    // No date yet, so the start writes one; the user's own section around it.
+    const QByteArray users = "[Keep]\r\n; the user's own lines\r\nmine=1\r\n";
+    Machine::write(machine.settingsFile(), users);
+    QFile filler(machine.settingsFolder() + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+
+    runAndCheck(machine, machine.environment(display->name()));
+    QFile settings(machine.settingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), users) << "the full disk cost the user's settings";
+    settings.close();
+
+    // With room again, the date is recorded and the user's lines are kept.
+    filler.remove();
+    runAndCheck(machine, machine.environment(display->name()));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray written = settings.readAll();
+    EXPECT_TRUE(written.startsWith(users) && written.contains("[Settings]")) << written.toStdString();
+}
+
+TEST_F(Faults, anUnusableScaleFactorIsLeftOutAndSaidSo)
+{
+    for (const auto& [factor, unusable] : {std::pair{"-1", true}, {"0", true}, {"1e300", true}, {"2", false}}) {
+        SCOPED_TRACE(factor);
+        Machine machine;
+        QProcessEnvironment env = machine.environment(display->name());
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QLatin1String(factor));
+        auto program = start(machine, env);
+        visit(*program);
+        expectNormalEnd(*program);
+        expectNothingLeftBehind();
+        ++programRuns;
+        EXPECT_EQ(program->readAllStandardError().contains("QT_SCALE_FACTOR"), unusable);
+    }
 }
 
 int main(int argc, char** argv)

@@ -3,8 +3,10 @@
 #include "windows/MessageBoxDialog.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -16,7 +18,16 @@ struct Seen {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QStringList focused;  // what tells a screen reader it has the focus
 };
+
+void collectFocused(QAccessibleInterface* node, QStringList& focused)
+{
+    if (node->state().focused)
+        focused.append(QString::fromLatin1(node->object()->metaObject()->className()) + u' ' + node->text(QAccessible::Name));
+    for (int i = 0; i < node->childCount(); ++i)
+        collectFocused(node->child(i), focused);
+}
 
 // Shows the box for real and answers it with `press` once it is up.
 platform::MessageAnswer showAndPress(const QString& text, platform::MessageStyle style, QMessageBox::StandardButton press,
@@ -25,7 +36,9 @@ platform::MessageAnswer showAndPress(const QString& text, platform::MessageStyle
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), {}};
+        collectFocused(QAccessible::queryAccessibleInterface(box), seen.focused);
         box->button(press)->click();
     });
     return showMessageBoxDialog(text, style);
@@ -43,6 +56,7 @@ TEST(RealMessageBox, informationBoxHasTheProgramTitleAndOneOkButton)
     EXPECT_EQ(seen.text, QStringLiteral("Please Enter only Letters"));
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+    EXPECT_EQ(seen.focused, QStringList{"QPushButton OK"});
 }
 
 TEST(RealMessageBox, criticalBoxShowsTheCriticalIcon)
@@ -62,6 +76,7 @@ TEST(RealMessageBox, aQuestionShowsYesAndNoOnTwoLinesAndReportsTheAnswer)
     EXPECT_EQ(showAndPress(text, platform::Question, QMessageBox::Yes, seen),
               platform::MessageAnswer::Yes);
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(seen.focused, QStringList{"QPushButton Yes"});
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.text, QStringLiteral("There maybe an update to this software available\n"
                                         "Do you want to check for an update?"));

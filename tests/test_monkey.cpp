@@ -57,6 +57,7 @@ const QList<ShownMessage>& ownMessages()
         {QStringLiteral("Please Enter No More Than 64 Characters"), Critical},
         {QStringLiteral("Please Enter No More Than 254 Characters"), Critical},
         {QStringLiteral("Please Enter No More Than 200 Characters"), Critical},
+        {QStringLiteral("Your Request Could Not Be Handed To Your Web Browser"), Critical},
     };
     return messages;
 }

@@ -66,9 +66,21 @@ QColor panelBehind(const QWidget* widget)
     return widget->palette().color(widget->backgroundRole());
 }
 
+// The face a style drew for a button or list, from its pixels: a line down
+// its left side, inside the frame and the focus ring and short of the text.
+QList<QColor> drawnFace(const QImage& shot, const QWidget* control, const QWidget* window)
+{
+    const QPoint corner = control->mapTo(window, QPoint(0, 0));
+    QList<QColor> face;
+    for (int y = 3; y < control->height() - 3; ++y)
+        face.append(shot.pixelColor(corner + QPoint(3, y)));
+    return face;
+}
+
 // Each visible text under its floor, in the colours the style draws it in
 // (a label also against the pixel drawn at its corner, where no text
-// reaches), and on a dark desktop each panel left light.
+// reaches; a button or list against the face drawn), and on a dark desktop
+// each panel left light.
 QStringList faults(QWidget* window)
 {
     window->show();
@@ -98,11 +110,13 @@ QStringList faults(QWidget* window)
             check(label, QPalette::WindowText, panelBehind(label));
             check(label, QPalette::WindowText, shot.pixelColor(label->mapTo(window, QPoint(0, 0))));
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !button->text().isEmpty()) {
-            check(button, QPalette::ButtonText, button->palette().color(QPalette::Button));
+            for (const QColor& face : drawnFace(shot, button, window))
+                check(button, QPalette::ButtonText, face);
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget); frame && !frame->title().isEmpty()) {
             check(frame, QPalette::WindowText, panelBehind(frame));
         } else if (qobject_cast<QComboBox*>(widget)) {
-            check(widget, QPalette::ButtonText, widget->palette().color(QPalette::Button));
+            for (const QColor& face : drawnFace(shot, widget, window))
+                check(widget, QPalette::ButtonText, face);
         } else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget)) {
             check(widget, QPalette::Text, widget->palette().color(QPalette::Base));
         } else if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
@@ -112,6 +126,7 @@ QStringList faults(QWidget* window)
             }
         }
     }
+    found.removeDuplicates();
     if (texts < 5)
         found.append(QStringLiteral("only %1 texts in %2").arg(texts).arg(nameOf(window)));
     return found;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -225,4 +226,25 @@ TEST(TrimSpaces, removesOnlySpacesAtTheEnds)
     EXPECT_EQ(links::trimSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
     EXPECT_EQ(links::trimSpaces(QStringLiteral("\ta\r\n ")), QStringLiteral("\ta\r\n"));
     EXPECT_EQ(links::trimSpaces(QStringLiteral("    ")), QString());
+}
+
+TEST_F(Referral, aRequestThatCannotBeHandedToTheBrowserSaysSoAndTheLinksStaySilent)
+{
+    const QList<ShownMessage> told = {
+        {QStringLiteral("Your Request Could Not Be Handed To Your Web Browser"), Critical}};
+    // Too long for any browser launcher or server.
+    links::Referral referral{QStringLiteral("Ann"), QStringLiteral("a@b.c"), QString(140000, u'm'),
+                             QStringLiteral("Bob"), QStringLiteral("b@c.d")};
+    links::submitReferral(referral);
+    EXPECT_EQ(messages.shown, told);
+    EXPECT_TRUE(pages.addresses.isEmpty());
+
+    // Nothing to hand it to.
+    messages.shown.clear();
+    referral.message = QStringLiteral("Hi");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    links::submitReferral(referral);
+    links::openHomePage();
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &pages, "open");
+    EXPECT_EQ(messages.shown, told);
 }

@@ -235,3 +235,29 @@ TEST(InstanceLock, aFolderThatCannotHoldTheLockOrThatOthersMayWriteLeavesItToThe
         EXPECT_EQ(second.tryAcquire(), platform::InstanceLock::State::HeldByOther);
     }
 }
+
+TEST(InstanceLock, underAnyUmaskTheLockFolderIsTheUsersAloneAndHoldsTheLock)
+{
+    const auto modeOf = [](const QString& path) {
+        struct stat info {};
+        return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+    QTemporaryDir home;
+    // The program's own folder, as an earlier start left it open to the group.
+    const QString openToGroup = home.filePath(QStringLiteral("old/Ardentis"));
+    QDir().mkpath(openToGroup);
+    ::chmod(QFile::encodeName(openToGroup).constData(), 0775);
+    for (const mode_t mask : {mode_t(002), mode_t(000)}) {
+        const mode_t saved = ::umask(mask);
+        const QString fresh = home.filePath(QStringLiteral("cache%1/Ardentis").arg(mask));
+        for (const QString& folder : {fresh, openToGroup}) {
+            platform::InstanceLock lock(uniqueName(), folder);
+            EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::State::Acquired);
+            EXPECT_TRUE(QFile::exists(lock.filePath())) << folder.toStdString();
+            EXPECT_EQ(modeOf(folder) & 022, 0u) << folder.toStdString();
+        }
+        ::umask(saved);
+        EXPECT_EQ(modeOf(fresh), 0700u);
+        EXPECT_EQ(modeOf(QFileInfo(fresh).absolutePath()), 0700u);
+    }
+}

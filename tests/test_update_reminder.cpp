@@ -299,3 +299,138 @@ TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(content(), QByteArray("[Settings]\nk=2\n"));
 }
+
+namespace {
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// Sets k=2 in [Settings] of the file at `path`; whether it was written.
+bool recordAt(const QString& path)
+{
+    startup::SettingsStore store(path);
+    store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
+    return store.sync();
+}
+
+}  // namespace
+
+TEST_F(Store, theFoldersItMakesAreTheUsersAloneWhateverTheUmask)
+{
+    const mode_t saved = ::umask(0);
+    const QString file = folder.filePath(QStringLiteral("config/Ardentis/Ardentis.conf"));
+    EXPECT_TRUE(recordAt(file));
+    ::umask(saved);
+    EXPECT_EQ(modeOf(folder.filePath(QStringLiteral("config"))), 0700u);
+    EXPECT_EQ(modeOf(folder.filePath(QStringLiteral("config/Ardentis"))), 0700u);
+    EXPECT_EQ(modeOf(file) & 022, 0u);
+}
+
+TEST_F(Store, aFileSomeoneElseCouldRedirectIsNeverWrittenButTheUsersOwnLinksAreFollowed)
+{
+    const QByteArray mine = "the user's own file\n";
+    const auto plant = [&](const QString& target, mode_t folderMode, mode_t fileMode) {
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        ::chmod(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), folderMode);
+        QFile out(target);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(mine);
+        out.close();
+        ::chmod(QFile::encodeName(target).constData(), fileMode);
+        QFile::remove(file());
+        EXPECT_TRUE(QFile::link(target, file()));
+    };
+    const auto untouched = [&](const QString& target) {
+        QFile in(target);
+        return in.open(QIODevice::ReadOnly) && in.readAll() == mine;
+    };
+    // A folder others may write to, a file others may write to.
+    const QString shared = folder.filePath(QStringLiteral("shared/profile"));
+    plant(shared, 0777, 0644);
+    EXPECT_FALSE(recordAt(file()));
+    EXPECT_TRUE(untouched(shared));
+    const QString open = folder.filePath(QStringLiteral("dotfiles/open.conf"));
+    plant(open, 0755, 0666);
+    EXPECT_FALSE(recordAt(file()));
+    EXPECT_TRUE(untouched(open));
+    // Another user's link to the user's own file.
+    const QString profile = folder.filePath(QStringLiteral("home/.profile"));
+    plant(profile, 0700, 0644);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::lchown(QFile::encodeName(file()).constData(), 65534, 65534), 0);
+        EXPECT_FALSE(recordAt(file()));
+        EXPECT_TRUE(untouched(profile));
+        ASSERT_EQ(::lchown(QFile::encodeName(file()).constData(), 0, 0), 0);
+    }
+    // The user's own link to the user's own file: a dotfile kept elsewhere.
+    EXPECT_TRUE(recordAt(file()));
+    EXPECT_TRUE(QFileInfo(file()).isSymLink());
+    EXPECT_TRUE(content().endsWith("[Settings]\nk=2\n"));
+
+    // The program's own file, left open to the group by a umask of 002: written, and closed to it.
+    const QString own = folder.filePath(QStringLiteral("Ardentis/Ardentis.conf"));
+    QDir().mkpath(QFileInfo(own).absolutePath());
+    ::chmod(QFile::encodeName(QFileInfo(own).absolutePath()).constData(), 0775);
+    QFile written(own);
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.close();
+    ::chmod(QFile::encodeName(own).constData(), 0664);
+    EXPECT_TRUE(recordAt(own));
+    EXPECT_EQ(modeOf(own), 0644u);
+    EXPECT_EQ(modeOf(QFileInfo(own).absolutePath()), 0755u);
+}
+
+TEST_F(Store, aLeadingByteOrderMarkIsReadAsQtReadsIt)
+{
+    write("\xEF\xBB\xBF[Settings]\r\nk=1\r\n");
+    EXPECT_EQ(startup::SettingsStore(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
+              QStringLiteral("1"));
+    ASSERT_TRUE(recordAt(file()));
+    EXPECT_EQ(content(), QByteArray("\xEF\xBB\xBF[Settings]\r\nk=2\r\n"));
+    EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value(QStringLiteral("Settings/k")), QStringLiteral("2"));
+}
+
+TEST_F(Store, aFileBeyond64KiBIsReadAndWrittenButNeverGrownPastWhatIsRead)
+{
+    const auto filled = [](qsizetype size, const QByteArray& end) {
+        QByteArray bytes = "[Other]\n";
+        while (bytes.size() < size - end.size())
+            bytes += QByteArray(std::min<qsizetype>(79, size - end.size() - bytes.size() - 1), '#') + '\n';
+        return bytes + end;
+    };
+    write(filled(65530, ""));
+    ASSERT_TRUE(recordAt(file()));
+    EXPECT_GT(content().size(), 65536);
+    EXPECT_EQ(startup::SettingsStore(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
+              QStringLiteral("2"));
+    write(filled(65537, "[Settings]\nk=2020\n"));
+    EXPECT_EQ(startup::SettingsStore(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
+              QStringLiteral("2020"));
+
+    const QByteArray nearTheLimit = filled(startup::SettingsStore::MaxFileSize - 4, "");
+    write(nearTheLimit);
+    EXPECT_FALSE(recordAt(file()));
+    EXPECT_EQ(content(), nearTheLimit);
+}
+
+TEST_F(Store, whatAWriteCutShortLeftBehindIsRemovedOnTheNextWrite)
+{
+    const QStringList names = {QStringLiteral("Ardentis.conf.tmp-a1B2c3"), QStringLiteral("Ardentis.conf.tmp-a1B2c"),
+                               QStringLiteral("Ardentis.conf.backup"), QStringLiteral("Ardentis.conf.tmp-Zz9Zz9")};
+    for (const QString& name : names) {
+        QFile planted(folder.filePath(name));
+        ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+    }
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot) {  // another user's file of the same pattern is not the program's to remove
+        ASSERT_EQ(::chown(QFile::encodeName(folder.filePath(names[3])).constData(), 65534, 65534), 0);
+    }
+    ASSERT_TRUE(recordAt(file()));
+    EXPECT_FALSE(QFile::exists(folder.filePath(names[0])));
+    EXPECT_TRUE(QFile::exists(folder.filePath(names[1])));
+    EXPECT_TRUE(QFile::exists(folder.filePath(names[2])));
+    EXPECT_EQ(QFile::exists(folder.filePath(names[3])), asRoot);
+}

@@ -4,10 +4,12 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Random.h"
+#include "windows/BoundedLineEdit.h"
 #include "windows/BoundedTextEdit.h"
 #include "windows/LinkLabel.h"
 #include "windows/Style.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -143,9 +145,9 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 
     const auto box = [this, referralForm](const char* name, const QString& placeholder, const QRect& geometry,
                                           int maxLength) {
-        auto* edit = new QLineEdit(placeholder, referralForm);
+        auto* edit = new BoundedLineEdit(maxLength, referralForm);
+        edit->setText(placeholder);
         edit->setObjectName(QLatin1String(name));
-        edit->setMaxLength(maxLength);
         connect(edit, &QLineEdit::inputRejected, this, [maxLength] { refuseLongerText(maxLength); });
         edit->setGeometry(geometry);
         edit->setFont(style::verdana(8.25));
@@ -308,8 +310,14 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         const QString trimmed = links::trimSpaces(textOf(watched));
-        if (event->type() == QEvent::FocusIn && trimmed == placeholder)
+        if (event->type() == QEvent::FocusIn && trimmed == placeholder) {
+            // Qt tells a screen reader of the emptied text before it tells
+            // of the focus, and the reader then takes the box as announced
+            // and never names it. It reads the empty box as it names it.
+            const QAccessible::UpdateHandler told = QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
             setTextOf(watched, QString());
+            QAccessible::installUpdateHandler(told);
+        }
         else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
             setTextOf(watched, placeholder);
         break;

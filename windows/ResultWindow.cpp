@@ -132,6 +132,11 @@ void ResultWindow::showSign(std::optional<sign::Sign> warriorSign)
     if (warriorSign)
         m_reading->setText(sign::signReading(*warriorSign));
     m_warriorSign->setText(warriorSign ? sign::signName(*warriorSign) : QString());
+    // A screen reader reads a window's description as the window comes up:
+    // the sign, then its reading, while the focus waits on Exit.
+    QStringList result{m_warriorSign->text(), m_reading->text()};
+    result.removeAll(QString());
+    setAccessibleDescription(result.join(QStringLiteral(". ")));
 }
 
 void ResultWindow::goBack()

@@ -4,12 +4,22 @@
 #include "platform/Clock.h"
 #include "platform/Exit.h"
 #include "platform/Random.h"
+#include "windows/EntryWindow.h"
 #include "windows/WindowRegistry.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDesktopServices>
 #include <QTest>
 #include <memory>
+
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 void platform::PrintTo(const MessageStyle& style, std::ostream* out)
 {
@@ -67,6 +77,28 @@ ProgramEnd::ProgramEnd()
 ProgramEnd::~ProgramEnd()
 {
     platform::setEndProcessHandler({});
+}
+
+ResultWindow* findSignFor(const char* name, int day, const char* month, int year)
+{
+    EntryWindow* main = windows::entryWindow();
+    control<QLineEdit>(main, "txtName")->setText(QLatin1String(name));
+    control<QComboBox>(main, "cboDate")->setCurrentText(QString::number(day));
+    control<QComboBox>(main, "cboMonth")->setCurrentText(QLatin1String(month));
+    control<QComboBox>(main, "cboYear")->setCurrentText(QString::number(year));
+    control<QPushButton>(main, "cmdNext")->click();
+    return windows::loadedResultWindow();
+}
+
+void pressAsReader(QWidget* linkLabel)
+{
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(linkLabel);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->role(), QAccessible::Link) << linkLabel->objectName().toStdString();
+    EXPECT_EQ(link->text(QAccessible::Name), linkLabel->property("text").toString());
+    EXPECT_FALSE(link->state().focusable);  // reached by the reader, not by Tab
+    ASSERT_NE(link->actionInterface(), nullptr);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 void showActive(QWidget* window)

@@ -15,6 +15,9 @@
 
 #include "platform/MessageBox.h"
 
+// How a failed check prints a text.
+void PrintTo(const QString& text, std::ostream* out);
+
 namespace platform {
 // How a failed check prints a message box style.
 void PrintTo(const MessageStyle& style, std::ostream* out);
@@ -73,6 +76,15 @@ Control* control(const QObject* window, const char* name)
         ADD_FAILURE() << "no control named " << name;
     return found;
 }
+
+class ResultWindow;
+// Types the name and picks the date in the entry window, presses its find
+// button and returns the result window that came up.
+ResultWindow* findSignFor(const char* name, int day, const char* month, int year);
+
+// Follows a link label as a screen reader does, through its Press action,
+// checking first that the reader is told it is a link named by its text.
+void pressAsReader(QWidget* linkLabel);
 
 // Shows the window and waits until it has the keyboard focus.
 void showActive(QWidget* window);

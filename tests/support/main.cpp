@@ -1,4 +1,5 @@
 #include "platform/QtWarnings.h"
+#include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
 
 #include <QApplication>
@@ -8,8 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 int main(int argc, char** argv)
 {
+    // What the tests make is closed to others' writing whatever umask the run
+    // was started with: the settings are never written where others may write.
+    ::umask(022);
     // Settings written by a test go to a test-only folder, never the user's,
     // and one of this process's own: ctest runs test processes side by side,
     // and a shared folder would let one case see another's stored date. It
@@ -24,6 +30,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setStyle(new AppStyle);  // as the program does
     QApplication::setQuitOnLastWindowClosed(false);
+    windows::installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 // Renders each of the four windows to a PNG file, for the README and for
 // checking by eye that no text is cut off (run with QT_SCALE_FACTOR=2 too).
 // With --dark the desktop's palette is a dark one, as under a dark desktop.
+#include "platform/Random.h"
 #include "windows/AboutBox.h"
 #include "windows/AppStyle.h"
 #include "windows/EntryWindow.h"
@@ -66,6 +67,8 @@ int main(int argc, char* argv[])
     save(&about, folder, "frmAbout");
     about.hide();
 
+    // Always the first appeal, so that one set of shots can be compared with another.
+    platform::setRandomSource([] { return 0.0; });
     save(windows::farewellDialog(), folder, "frmNagScreen2");
     return 0;
 }
