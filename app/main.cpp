@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 #include "platform/ProgramInfo.h"
+#include "platform/QtWarnings.h"
 #include "platform/SessionBus.h"
 #include "platform/Tuning.h"
 #include "shell/ProgramFlow.h"
@@ -70,6 +71,7 @@ QByteArray leaveOutUnusableScaleFactor()
 int main(int argc, char* argv[])
 {
     ensureHome();
+    platform::keepOutRuntimeFolderWarning();
     // A message bus started for this program alone would outlive it.
     platform::noSessionBusOfOurOwn();
 #ifdef __GLIBC__

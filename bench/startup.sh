@@ -30,7 +30,7 @@ SETTLE_MS=${SETTLE_MS:-300}
 build=build/bench
 
 if [[ "${1:-}" != --measure ]]; then
-    bash scripts/install-deps.sh
+    bash scripts/install-deps.sh bench
     cmake --preset bench >/dev/null
     cmake --build --preset bench -j"${JOBS:-$(nproc)}" --target ardentis bare_window map_watch >/dev/null
     priority=()

@@ -12,37 +12,51 @@ endif()
 install(TARGETS ardentis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
 
-configure_file(resources/ardentis.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.desktop @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry, the AppStream file and the icon theme are the Linux
+# desktop's; on Windows the icon is in the executable.
+if(NOT WIN32)
+  configure_file(resources/ardentis.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.desktop @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-configure_file(resources/ardentis.metainfo.xml.in
-               ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  configure_file(resources/ardentis.metainfo.xml.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${ARDENTIS_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The SVG is the source; the PNGs were rendered from it for desktops that
-# want bitmaps at the usual sizes.
-set(ARDENTIS_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-install(FILES resources/ardentis.svg DESTINATION ${ARDENTIS_ICON_DIR}/scalable/apps
-        RENAME ${ARDENTIS_APP_ID}.svg)
-foreach(size IN ITEMS 16 32 48 64 128 256)
-  install(FILES resources/ardentis-${size}.png DESTINATION ${ARDENTIS_ICON_DIR}/${size}x${size}/apps
-          RENAME ${ARDENTIS_APP_ID}.png)
-endforeach()
+  # The SVG is the source; the PNGs were rendered from it for desktops that
+  # want bitmaps at the usual sizes.
+  set(ARDENTIS_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  install(FILES resources/ardentis.svg DESTINATION ${ARDENTIS_ICON_DIR}/scalable/apps
+          RENAME ${ARDENTIS_APP_ID}.svg)
+  foreach(size IN ITEMS 16 32 48 64 128 256)
+    install(FILES resources/ardentis-${size}.png DESTINATION ${ARDENTIS_ICON_DIR}/${size}x${size}/apps
+            RENAME ${ARDENTIS_APP_ID}.png)
+  endforeach()
+endif()
 
 if(WIN32)
   # Windows has no package manager to bring the libraries: they go beside the
   # executable, and the platform plugin, without which Qt opens no window, in
   # platforms/ below it, where Qt looks next to the program. The style plugin
   # gives the native look where Qt was built with it.
-  install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-          DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
-          DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
+  set(ardentis_dlls)
+  function(ardentis_install_dll dll destination)  # dll: a target or a file
+    if(TARGET ${dll})
+      install(FILES $<TARGET_FILE:${dll}> DESTINATION ${destination})
+      set(name $<TARGET_FILE_NAME:${dll}>)
+    else()
+      install(FILES ${dll} DESTINATION ${destination})
+      get_filename_component(name ${dll} NAME)
+    endif()
+    set(ardentis_dlls ${ardentis_dlls} ${destination}/${name} PARENT_SCOPE)
+  endfunction()
+  foreach(library IN ITEMS Core Gui Widgets)
+    ardentis_install_dll(Qt6::${library} ${CMAKE_INSTALL_BINDIR})
+  endforeach()
+  ardentis_install_dll(Qt6::QWindowsIntegrationPlugin ${CMAKE_INSTALL_BINDIR}/platforms)
   if(TARGET Qt6::QWindowsVistaStylePlugin)
-    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
-            DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
+    ardentis_install_dll(Qt6::QWindowsVistaStylePlugin ${CMAKE_INSTALL_BINDIR}/styles)
   endif()
   # MinGW's C++, GCC and threads runtimes, which the executable and Qt link
   # against; the compiler knows where its own copies are.
@@ -53,9 +67,24 @@ if(WIN32)
       if(NOT IS_ABSOLUTE "${dll_path}" OR NOT EXISTS "${dll_path}")
         message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${dll} is")
       endif()
-      install(FILES ${dll_path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+      ardentis_install_dll(${dll_path} ${CMAKE_INSTALL_BINDIR})
     endforeach()
   endif()
+  # The DLLs come with their debug sections, more than half of their size.
+  # An install that strips (cmake --install --strip, and CPack's, as
+  # CPACK_STRIP_FILES asks) strips these as it strips the executable.
+  if(CMAKE_STRIP)
+    install(CODE "
+      if(CMAKE_INSTALL_DO_STRIP)
+        foreach(dll IN ITEMS ${ardentis_dlls})
+          execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${dll}\"
+                          COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+      endif()")
+  endif()
+  # The license, which the Debian package carries in its copyright file.
+  install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 endif()
 
 # cpack -G DEB: Depends comes from dpkg-shlibdeps (the Qt, C and C++ runtime
@@ -97,6 +126,10 @@ if(WIN32)
   # Set through the script's line for extra settings: CPack would split the
   # command-line form, makensis "-XTarget amd64-unicode", at the space.
   set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+  # One LZMA stream over all the files (solid), with a dictionary larger than
+  # all of them together: the download is smaller than file by file.
+  set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+  string(APPEND CPACK_NSIS_DEFINES "\nSetCompressorDictSize 64")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "QX Ardentis")
   set(CPACK_PACKAGE_EXECUTABLES "ardentis" "QX Ardentis")

@@ -1,7 +1,8 @@
 # What a Debian package carries beside the program: the manual page, the
 # changelog and the copyright file, all under the names and in the form
 # lintian expects; and a binary stripped as Debian's own tools strip it.
-# Included from Install.cmake.
+# Included from Install.cmake. A Windows build checks the changelog too, and
+# installs none of them.
 
 set(ARDENTIS_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/ardentis)
 find_program(ARDENTIS_GZIP gzip)
@@ -46,6 +47,10 @@ function(ardentis_noon_epoch out day month_name year)
   set(${out} ${seconds} PARENT_SCOPE)
 endfunction()
 ardentis_noon_epoch(ARDENTIS_RELEASE_EPOCH ${CMAKE_MATCH_1} ${CMAKE_MATCH_2} ${CMAKE_MATCH_3})
+
+if(WIN32)
+  return()
+endif()
 
 if(ARDENTIS_GZIP)
   # gzip -9n: the most compression, and neither a file name nor a time

@@ -2,10 +2,18 @@
 # Builds the Debian package of QX Ardentis from a release build with Debian's
 # build flags and checks it as a package maintainer would: lintian, the
 # changelog, the copyright file, the manual page and the AppStream file. Then
-# installs it with apt as a user would, checks the installed menu entry, manual
-# page and software-centre file, and starts the installed program on a virtual
-# display until its main window is up, with and without a runtime folder,
-# checking that its setting and its lock are where the manual page says.
+# installs it with apt as a user would, in a throwaway root, checks the
+# installed menu entry, manual page and software-centre file, and starts the
+# installed program on a virtual display until its main window is up, with
+# and without a runtime folder, checking that its setting and its lock are
+# where the manual page says.
+#
+#   bash scripts/check-deb.sh          everything
+#   bash scripts/check-deb.sh build    only the build (scripts/test.sh runs the
+#                                      tests on it before it is packaged)
+#
+# The build, in build/pkg-deb, holds the tests too, so that the package is
+# made of the very build the test suite ran on.
 # Run as root on Debian 12 (apt-get installs the package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,20 +27,23 @@ fail() {
   exit 1
 }
 
-bash scripts/install-deps.sh
-
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
+bash scripts/install-deps.sh test
 
 echo "== release build in $build, with Debian's build flags"
 # As a Debian package build takes them: the hardening flags (stack protector,
 # _FORTIFY_SOURCE, relocations made read-only at start), less -g (the package
 # is stripped) and -O2 (the build type chooses the optimisation).
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP="-g -O2"
-cmake --preset release -B "$build" \
+cmake --preset pkg-deb -B "$build" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$build" -j"$(nproc)"
+[[ "${1:-}" == build ]] && exit 0
+
+scratch="$(mktemp -d)"
+lint=""
+trap 'rm -rf "$scratch" ${lint:+"$lint"}' EXIT
+
 rm -rf "$build/packages"
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$build/packages" >/dev/null
 shopt -s nullglob
@@ -59,16 +70,18 @@ done
 
 echo "== lintian"
 # Everything lintian has to say is shown; errors and warnings fail the check.
-# It runs without privileges, as it asks to.
-chmod 711 "$scratch"
-mkdir -m 755 "$scratch/lint"
-install -m 644 "$deb" "$scratch/lint/"
+# It runs without privileges, as it asks to: from a folder of its own that
+# any user may enter, whatever the folder of this checkout or TMPDIR allow.
+lint="$(mktemp -d /tmp/ardentis-lintian.XXXXXX)"
+chmod 755 "$lint"
+install -m 644 "$deb" "$lint/"
 lintian=(lintian --pedantic --display-info --display-experimental --fail-on error,warning)
 if ((EUID == 0)); then
-  lintian=(runuser -u nobody -- "${lintian[@]}")
+  install -d -m 700 -o nobody -g "$(id -gn nobody)" "$lint/tmp"
+  lintian=(runuser -u nobody -- env TMPDIR="$lint/tmp" "${lintian[@]}")
 fi
 status=0
-tags="$("${lintian[@]}" "$scratch/lint/$(basename "$deb")" 2>&1)" || status=$?
+tags="$(cd "$lint" && "${lintian[@]}" "$lint/$(basename "$deb")" 2>&1)" || status=$?
 echo "${tags:-lintian: nothing to report}"
 ((status == 0)) || fail "lintian reports errors or warnings (status $status)"
 
@@ -164,115 +177,40 @@ if problems:
 print(f"metainfo: {text('name')} {version} of {released}, {text('project_license')}, by {text('developer_name')}")
 EOF
 
-echo "== apt-get install"
-# --reinstall: a rebuilt package of the same version must replace the old one.
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall -o DPkg::Lock::Timeout=300 "$deb"
+# Named in the check of what the installed program leaves behind.
+printf '%s\n' "$page_text" >"$scratch/page.txt"
 
-echo "== installed files"
-# Minimal images tell dpkg to leave manual pages out of every package.
-if grep -qsE '^path-exclude[= ]+/usr/share/man' /etc/dpkg/dpkg.cfg /etc/dpkg/dpkg.cfg.d/*; then
-  man_installed=0
-  echo "dpkg leaves out manual pages here (path-exclude in /etc/dpkg/dpkg.cfg.d): ardentis(1) was checked in the package only"
-else
-  man_installed=1
-fi
-expected=(
-  /usr/bin/ardentis
-  "/usr/share/applications/$app_id.desktop"
-  "/usr/share/metainfo/$app_id.metainfo.xml"
-  "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
-  /usr/share/doc/ardentis/copyright
-  /usr/share/doc/ardentis/changelog.gz
-)
-for size in 16 32 48 64 128 256; do
-  expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
-done
-if ((man_installed)); then
-  expected+=(/usr/share/man/man1/ardentis.1.gz)
-fi
-owned="$(dpkg -L ardentis)"
-for file in "${expected[@]}"; do
-  if ! grep -qxF "$file" <<<"$owned" || [[ ! -s "$file" ]]; then
-    fail "not installed by the package: $file"
-  fi
-done
-desktop-file-validate "/usr/share/applications/$app_id.desktop"
-# Pedantic, and clean but for one note: the identifier has capitals, and it
-# stays, as it is also the menu entry's name the program gives the desktop.
-report="$(appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$app_id.metainfo.xml" 2>&1)" ||
-  fail "appstreamcli validate fails: $report"
-echo "$report"
-if grep -E '^[EWIP]: ' <<<"$report" | grep -vE '^P: [^ ]+ cid-contains-uppercase-letter( |$)'; then
-  fail "appstreamcli validate --pedantic has more to say than the capitals in the identifier"
-fi
-if ((man_installed)); then
-  [[ "$(man -w ardentis)" == /usr/share/man/man1/ardentis.1.gz ]] || fail "man -w ardentis: $(man -w ardentis 2>&1)"
-  MANWIDTH=80 man -P cat ardentis 2>/dev/null | col -b | grep -E '^ +ardentis - ' ||
-    fail "man ardentis does not show the page"
-fi
-
-# A first start for a new user: no settings, no lock, nothing cached.
-mkdir -p "$scratch"/{home,config,cache,data,runtime}
-chmod 700 "$scratch/runtime"
-start_installed() { # $1: the runtime folder to give the program, or "" for none
-  (
-    cd "$scratch"
-    export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
-    export XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb
-    if [[ -n "$1" ]]; then
-      export XDG_RUNTIME_DIR="$1"
-    else
-      unset XDG_RUNTIME_DIR
-    fi
-    unset QT_SCALE_FACTOR
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-      /usr/bin/ardentis &
-      program=$!
-      if window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) && [[ -n "$window" ]]; then
-        xwininfo -id "$window" | grep -E "Map State|geometry"
-        status=0
-      else
-        echo "no mapped window \"$1\" within 30 seconds" >&2
-        status=1
-      fi
-      if ! kill -0 "$program" 2>/dev/null; then
-        echo "the program is no longer running" >&2
-        status=1
-      fi
-      kill "$program" 2>/dev/null || true
-      wait "$program" 2>/dev/null || true
-      exit "$status"
-    ' check-deb "$title"
-  )
+# A throwaway root: /etc, /usr and /var seen through overlays whose changes
+# are kept in memory, in a mount namespace of its own. Whatever apt and dpkg
+# do there, the system's own files and package database never see, and it
+# all goes when the command ends.
+in_throwaway_root() {
+  mkdir -p "$scratch/root"
+  unshare --mount --propagation private -- bash -c '
+    set -e
+    mount -t tmpfs -o mode=700 ardentis-throwaway "$1"
+    for dir in /etc /usr /var; do
+      mkdir -p "$1/upper$dir" "$1/work$dir"
+      mount -t overlay ardentis-throwaway -o "lowerdir=$dir,upperdir=$1/upper$dir,workdir=$1/work$dir" "$dir"
+    done
+    shift
+    exec "$@"' throwaway "$scratch/root" "$@"
 }
-echo "== starting /usr/bin/ardentis under Xvfb"
-start_installed "$scratch/runtime"
-echo "== starting it again without XDG_RUNTIME_DIR"
-start_installed ""
 
-echo "== what the two starts left, against ardentis(1)"
-settings="$scratch/config/Ardentis/Ardentis.conf"
-[[ -s "$settings" ]] || fail "no setting in \$XDG_CONFIG_HOME/Ardentis/Ardentis.conf"
-if grep -qiE "$(date +%F)|$(date -d yesterday +%F)|Duration" "$settings"; then
-  fail "the setting is stored in plain text: $(cat "$settings")"
+installed_check=(bash scripts/check-installed.sh "$deb" "$app_id" "$title" "$scratch/page.txt")
+if in_throwaway_root true 2>/dev/null; then
+  echo "== installing it in a throwaway root (nothing stays installed)"
+  in_throwaway_root "${installed_check[@]}"
+else
+  # Where no mount namespace can be made (a container without the right to
+  # mount), the package is installed for real and removed again, but never
+  # over one that was there before.
+  echo "== installing it (no throwaway root can be made here: it is removed again after)"
+  before="$(dpkg-query -W -f='${db:Status-Abbrev}' ardentis 2>/dev/null || true)"
+  if [[ -n "${before// /}" && "$before" != un* ]]; then
+    fail "ardentis is installed here already ($before); remove it (apt-get purge ardentis) for the check to install its own"
+  fi
+  trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o DPkg::Lock::Timeout=300 ardentis >/dev/null; rm -rf "$scratch" ${lint:+"$lint"}' EXIT
+  "${installed_check[@]}"
 fi
-# The one-copy lock is in the cache folder whether or not there is a runtime
-# folder, so that a copy started either way finds the other.
-lock="$scratch/cache/Ardentis/ardentis.lock"
-grep -qxE '[0-9]+' "$lock" || fail "no process ID in the lock ${lock#"$scratch"/}"
-[[ ! -e "$scratch/runtime/ardentis.lock" ]] || fail "a lock in the runtime folder, which ardentis(1) does not name"
-# Every file of the program's own is named in the manual page; caches that
-# fontconfig may write for the fonts are its own business.
-while IFS= read -r file; do
-  case "$file" in
-    cache/fontconfig/*) continue ;;
-    config/*) named="\$XDG_CONFIG_HOME/${file#config/}" ;;
-    cache/*) named="\$XDG_CACHE_HOME/${file#cache/}" ;;
-    runtime/*) named="\$XDG_RUNTIME_DIR/${file#runtime/}" ;;
-    data/*) named="\$XDG_DATA_HOME/${file#data/}" ;;
-    *) named="~/${file#home/}" ;;
-  esac
-  grep -qF "$named" <<<"$page_text" || fail "the program left $named, which ardentis(1) does not name"
-  echo "$named"
-done < <(cd "$scratch" && find home config cache data runtime -type f | sort)
-echo "check-deb: the package is lintian-clean, installs, validates and starts"
+echo "check-deb: the package passes lintian, installs, validates and starts"

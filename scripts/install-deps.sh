@@ -1,16 +1,40 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing QX Ardentis needs on Debian 12.
+# Installs what QX Ardentis needs on Debian 12, for one purpose:
+#   run    building and running the program (scripts/run.sh)
+#   test   that, and the tools every test needs (scripts/test.sh, check-deb.sh,
+#          fuzz.sh, screenshots.sh)
+#   bench  that, and what the benchmarks need (bench/startup.sh)
+#   bash scripts/install-deps.sh run       # or test, or bench; --list only prints the packages
 # Asks apt only for what is missing, so a second run costs nothing.
 set -euo pipefail
 
-packages=(
+usage() {
+  echo "usage: $0 [--list] run|test|bench" >&2
+  exit 2
+}
+list=0
+if [[ "${1:-}" == --list ]]; then
+  list=1
+  shift
+fi
+(($# == 1)) || usage
+
+# Building and running: the compiler and CMake, Qt's development files (they
+# bring its runtime and platform plugins), fontconfig's, which the program
+# reads at start-up, and a font to draw its texts with.
+run=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils fonts-dejavu-core
-  dpkg-dev file desktop-file-utils appstream
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
+  fonts-dejavu-core
+)
+# The tests: GoogleTest; a virtual X display with the tools that drive and
+# watch real copies of the program; clang and its sanitizer and fuzzer
+# run-times; the Debian package's tools and lintian; scdoc for the manual page.
+test=(
+  libgtest-dev libgmock-dev
+  xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev
-  libxcb1-dev libfontconfig-dev strace
+  dpkg-dev file desktop-file-utils appstream
   lintian scdoc man-db groff-base python3-debian
   # dbus-launch: the fault tests check that no message bus outlives a run
   # where the session has none, which needs what would start one.
@@ -18,6 +42,24 @@ packages=(
   # A private accessibility bus for the screen-reader tests.
   at-spi2-core dbus-daemon
 )
+# The benchmarks: Google Benchmark, XCB for the start-up watcher, a virtual X
+# display and strace for the list of files a start opens.
+bench=(
+  libbenchmark-dev libxcb1-dev
+  xvfb xauth strace
+)
+
+case "$1" in
+  run) packages=("${run[@]}") ;;
+  test) packages=("${run[@]}" "${test[@]}") ;;
+  bench) packages=("${run[@]}" "${bench[@]}") ;;
+  *) usage ;;
+esac
+
+if ((list)); then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for package in "${packages[@]}"; do

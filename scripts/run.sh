@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds QX Ardentis and starts it.
+# Installs what building and running needs, builds QX Ardentis (release
+# build in build/release) and starts it on this display. Without a display it
+# stops after the build and says how to start the program on one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)"
 
+program="$PWD/build/release/ardentis"
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-  echo "No display here: starting QX Ardentis on a virtual one (xvfb-run)."
-  exec xvfb-run -a build/release/ardentis
+  cat >&2 <<EOF
+QX Ardentis is built, but there is no display here to show it on (neither
+DISPLAY nor WAYLAND_DISPLAY is set). Start it from a terminal of a desktop
+session, on this machine or on one that shows this machine's windows
+(ssh -X), with:
+  $program
+or run this script again from there.
+EOF
+  exit 1
 fi
-exec build/release/ardentis
+exec "$program"

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 build="${ARDENTIS_SCREENSHOT_BUILD_DIR:-build/pkg-screenshots}"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 cmake --preset testing -B "$build" >/dev/null
 cmake --build "$build" --target ardentis_screenshots -j"$(nproc)"
 

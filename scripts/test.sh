@@ -1,17 +1,90 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds QX Ardentis with its tests and runs them all.
-set -euo pipefail
+# Installs what building and testing need, then runs every check of QX
+# Ardentis in stages and ends with a verdict: each stage, passed, failed or
+# skipped, with its time (and the processor time it took, which tells how
+# much other work on the machine slowed it). Exits non-zero if any stage failed.
+#
+#   deps        what building and testing need (scripts/install-deps.sh test)
+#   build       the release build with Debian's build flags and the tests (build/pkg-deb)
+#   tests       every ctest case on that build
+#   package     the Debian package of that very build (scripts/check-deb.sh), installed
+#               in a throwaway root: nothing stays installed
+#   sanitizers  the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (build/asan)
+#   fuzzing     each fuzz target for a bounded time (scripts/fuzz.sh, FUZZ_SECONDS)
+#
+# A failed stage does not stop the others, so that one run shows every
+# failure; only a stage that needs a failed one (the tests and the package
+# need the build; everything needs the packages) is skipped.
+set -uo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake --preset testing >/dev/null
-cmake --build --preset testing -j"$(nproc)"
-ctest --preset testing -j"$(nproc)"
-# The Debian package installs with apt and the installed program starts.
-bash scripts/check-deb.sh
-# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
-cmake --preset asan >/dev/null
-cmake --build --preset asan -j"$(nproc)"
-ctest --preset asan -j"$(nproc)"
-# Each fuzz target for a bounded time (FUZZ_SECONDS, default 30) from its seed corpus.
-bash scripts/fuzz.sh
+names=()
+results=()
+times=()
+cpu=()
+started_all=$SECONDS
+clock="$(mktemp)"
+trap 'rm -f "$clock"' EXIT
+
+minutes() { printf '%d min %02d s' $(($1 / 60)) $(($1 % 60)); }
+# Processor time, user and system, that the commands run so far took, in
+# hundredths of a second in $cpu_now. `times` must run in this shell, not in a
+# subshell, to count this shell's children.
+cpu_seconds() {
+  times >"$clock"
+  cpu_now="$(awk 'END { split($1 " " $2, t, /[ms]+/); printf "%d", (t[1] * 60 + t[2] + t[3] * 60 + t[4]) * 100 }' "$clock")"
+}
+
+# stage NAME NEEDED-STAGE|- COMMAND...
+stage() {
+  local name="$1" needs="$2" status=0 started=$SECONDS started_cpu i
+  cpu_seconds
+  started_cpu=$cpu_now
+  shift 2
+  for i in "${!names[@]}"; do
+    if [[ "${names[i]}" == "$needs" && "${results[i]}" != passed ]]; then
+      echo "=== $name: skipped, as $needs did not pass"
+      names+=("$name")
+      results+=(skipped)
+      times+=(0)
+      cpu+=(0)
+      return
+    fi
+  done
+  echo "=== $name"
+  "$@" || status=$?
+  names+=("$name")
+  results+=("$( ((status == 0)) && echo passed || echo FAILED)")
+  times+=($((SECONDS - started)))
+  cpu_seconds
+  cpu+=($((cpu_now - started_cpu)))
+}
+
+sanitizers() {
+  cmake --preset asan >/dev/null &&
+    cmake --build --preset asan -j"$(nproc)" &&
+    ctest --preset asan -j"$(nproc)"
+}
+
+stage deps - bash scripts/install-deps.sh test
+stage build deps bash scripts/check-deb.sh build
+stage tests build ctest --preset pkg-deb -j"$(nproc)"
+stage package build bash scripts/check-deb.sh
+stage sanitizers deps sanitizers
+stage fuzzing deps bash scripts/fuzz.sh
+
+failed=0
+echo
+echo "=== verdict"
+for i in "${!names[@]}"; do
+  printf '  %-11s %-8s %s   (processor: %s)\n' "${names[i]}" "${results[i]}" "$(minutes "${times[i]}")" \
+    "$(minutes $((cpu[i] / 100)))"
+  [[ "${results[i]}" == passed ]] || failed=$((failed + 1))
+done
+cpu_seconds
+total="$(minutes $((SECONDS - started_all)))   (processor: $(minutes $((cpu_now / 100))))"
+if ((failed)); then
+  printf '  %-11s %-8s %s; %d of %d stages did not pass\n' all FAILED "$total" "$failed" "${#names[@]}"
+  exit 1
+fi
+printf '  %-11s %-8s %s\n' all passed "$total"

@@ -33,8 +33,13 @@ qt_prefix="$cache/qt-$qt_version-mingw"
 toolchain="$source_dir/cmake/mingw-w64-x86_64.cmake"
 triplet=x86_64-w64-mingw32
 title='QX Ardentis v1.25'
+# What a download and an install may weigh, in MB of 1,000,000 bytes.
+installer_limit_mb=8
+folder_limit_mb=25
 
 log() { echo "== $*"; }
+megabytes() { awk -v bytes="$1" 'BEGIN { printf "%.1f", bytes / 1000000 }'; }
+bytes_of() { du -sb "$1" | cut -f1; }
 
 # --- what the build and the checks need ------------------------------------
 
@@ -160,8 +165,8 @@ build_program() {
   cmake --build "$build" --parallel "$jobs"
   rm -rf "$stage_dir" "$build/packages"
   cmake --install "$build" --prefix "$stage_dir" --strip >/dev/null
-  log "the program's folder: $folder"
-  (cd "$folder" && find . -type f | sort | sed 's/^/   /')
+  log "the program's folder: $folder ($(megabytes "$(bytes_of "$folder")") MB)"
+  (cd "$stage_dir" && find . -type f | sort | sed 's/^/   /')
   cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$build/packages" >"$build/cpack.log" 2>&1 \
     || { tail -n 40 "$build/cpack.log" >&2; exit 1; }
   shopt -s nullglob
@@ -172,7 +177,7 @@ build_program() {
     exit 1
   fi
   installer="$(realpath "${made[0]}")"
-  log "the installer: $installer ($(du -h "$installer" | cut -f1))"
+  log "the installer: $installer ($(megabytes "$(bytes_of "$installer")") MB)"
 }
 
 build_program
@@ -222,6 +227,21 @@ imports_are_resolved() {
   return $ok
 }
 check "the folder holds ardentis.exe, the Qt and MinGW DLLs and platforms/qwindows.dll" folder_is_complete
+# Stripped, and nothing of the Linux desktop's or Debian's: the program's
+# folder and its license are the whole install.
+only_what_windows_needs() {
+  local binary ok=0 extra
+  while IFS= read -r -d '' binary; do
+    if "$triplet-objdump" -h "$binary" | grep -qE ' \.debug_'; then
+      why "not stripped: ${binary#"$stage_dir"/}"
+      ok=1
+    fi
+  done < <(find "$stage_dir" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+  extra="$(cd "$stage_dir" && find . -type f ! -path './bin/*' ! -path ./LICENSE.txt | sort)"
+  [[ -z "$extra" ]] || { why "not for Windows:" $extra; ok=1; }
+  return $ok
+}
+check "every binary is stripped, and the install holds only bin/ and LICENSE.txt" only_what_windows_needs
 check "every DLL the program and its DLLs import is in the folder or part of Windows" imports_are_resolved
 
 # A private Wine on a private virtual display, thrown away at the end.
@@ -260,7 +280,7 @@ settings_key='HKCU\Software\Ardentis\Ardentis\Settings'
 main_title='QX Ardentis v1\.25'
 box_title='QX Ardentis'
 
-# The program's settings codec (app/SettingsCodec.cpp): each UTF-8 byte mixed
+# The program's settings codec (settings/Codec.cpp): each UTF-8 byte mixed
 # with (0x5A + 7 * position) & 0xFF, written as lower-case hex.
 encode() {
   perl -e '$s = shift; $i = 0; print join "", map { sprintf "%02x", ord($_) ^ ((0x5A + 7 * $i++) & 0xFF) } split //, $s' "$1"
@@ -361,6 +381,16 @@ installs_silently() {
 }
 check "the installer installs silently (/S), with a Start menu entry and an uninstaller" installs_silently
 
+installer_bytes="$(bytes_of "$installer")"
+folder_bytes="$( [[ -d "$install_dir" ]] && bytes_of "$install_dir" || echo 0)"
+sizes="the installer $(megabytes "$installer_bytes") MB, the installed folder $(megabytes "$folder_bytes") MB"
+light_enough() {
+  ((installer_bytes <= installer_limit_mb * 1000000)) || { why "the installer is over $installer_limit_mb MB"; return 1; }
+  ((folder_bytes > 0 && folder_bytes <= folder_limit_mb * 1000000)) ||
+    { why "the installed folder is over $folder_limit_mb MB, or missing"; return 1; }
+}
+check "$sizes (at most $installer_limit_mb MB and $folder_limit_mb MB)" light_enough
+
 first_pid=""
 first_main=""
 first_start() {
@@ -460,5 +490,5 @@ uninstalls() {
 }
 check "the uninstaller removes the program and its Start menu entry silently" uninstalls
 
-echo "$passes passed, $failures failed"
+echo "$passes passed, $failures failed; $sizes"
 ((failures == 0))

@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -370,4 +371,30 @@ TEST_F(EntryWindowTest, backFromTheFileMenuActsLikeTheButton)
     EXPECT_EQ(flow().loadedResultWindow(), nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
+}
+
+TEST_F(EntryWindowTest, bothWindowsKeepTheSizeTheyOpenWithAndShowEveryControlWhole)
+{
+    const auto keepsItsSize = [](QMainWindow* window) {
+        const QSize opened = window->size();
+        EXPECT_EQ(window->minimumSize(), opened) << window->objectName().toStdString();
+        EXPECT_EQ(window->maximumSize(), opened) << window->objectName().toStdString();
+        window->resize(900, 700);  // as a window manager's drag asks
+        settle();
+        EXPECT_EQ(window->size(), opened) << window->objectName().toStdString();
+        for (const QWidget* child : window->findChildren<QWidget*>()) {
+            if (child->isVisible() && child->parentWidget() == window->centralWidget()) {
+                EXPECT_TRUE(window->rect().contains(child->mapTo(window, child->rect().bottomRight())))
+                    << child->objectName().toStdString() << " is cut off";
+            }
+        }
+    };
+    EntryWindow* main = shownMain();
+    keepsItsSize(main);
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
+    choose(main, 15, "August", 1930);
+    control<QPushButton>(main, "cmdNext")->click();
+    ResultWindow* display = shownActive(flow().loadedResultWindow());
+    EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Cancer"));  // the longest reading
+    keepsItsSize(display);
 }

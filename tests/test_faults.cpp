@@ -287,13 +287,28 @@ protected:
         }
     }
 
-    std::unique_ptr<QProcess> start(const Machine& machine, const QProcessEnvironment& env,
+    std::unique_ptr<QProcess> start(const Machine& machine, QProcessEnvironment env,
                                     const QByteArray& replacedHome = QByteArray())
     {
         auto program = std::make_unique<QProcess>();
+        QString executable = QStringLiteral(ARDENTIS_EXE);
+        if (!replacedHome.isEmpty()) {
+            // The checkout, and with it the program and the sanitizers'
+            // suppressions, may lie in the home folder that the copy sees
+            // replaced: it reaches them through this process's root, in the
+            // file system as this process sees it.
+            const QString here = QStringLiteral("/proc/%1/root").arg(::getpid());
+            executable.prepend(here);
+            const QString options = env.value(QStringLiteral("LSAN_OPTIONS"));
+            if (!options.isEmpty()) {
+                env.insert(QStringLiteral("LSAN_OPTIONS"),
+                           QString(options).replace(QStringLiteral("suppressions=/"),
+                                                    QStringLiteral("suppressions=") + here + u'/'));
+            }
+        }
         program->setProcessEnvironment(env);
         program->setWorkingDirectory(machine.root());
-        program->setProgram(QStringLiteral(ARDENTIS_EXE));
+        program->setProgram(executable);
         const QByteArray account = accountHome();
         const QByteArray uidMap = QByteArray::number(::getuid()) + ' ' + QByteArray::number(::getuid()) + " 1";
         const QByteArray gidMap = QByteArray::number(::getgid()) + ' ' + QByteArray::number(::getgid()) + " 1";

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <memory>
 #include <signal.h>
+#include <utility>
 
 #include <fcntl.h>
 #include <sched.h>
@@ -75,7 +76,8 @@ public:
     QString home_() const { return home.path(); }
 
     enum class Runtime { Folder, None };
-    std::unique_ptr<QProcess> start(Runtime runtimeFolder = Runtime::Folder) const
+    std::unique_ptr<QProcess> start(Runtime runtimeFolder = Runtime::Folder,
+                                    const QList<std::pair<QString, QString>>& more = {}) const
     {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -87,6 +89,8 @@ public:
             env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        for (const auto& [name, value] : more)
+            env.insert(name, value);
         process->setProcessEnvironment(env);
         process->setProgram(QStringLiteral(ARDENTIS_EXE));
         process->start();
@@ -181,7 +185,7 @@ public:
         m_pid = ::fork();
         if (m_pid == 0) {
             ::close(ready[0]);
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0 || ::chdir("/") != 0)
                 ::_exit(1);
             const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
             if (fd >= 0)
@@ -320,6 +324,23 @@ TEST_F(Copies, withAndWithoutARuntimeFolderItIsStillOneCopy)
     EXPECT_TRUE(isRefused(*withSecond));
     stop(*withSecond);
     stop(*withoutFirst);
+}
+
+TEST_F(Copies, withoutARuntimeFolderItSaysNothingWhileQtsOtherWarningsStillShow)
+{
+    auto quiet = user.start(User::Runtime::None);
+    ASSERT_TRUE(runs(*quiet));
+    stop(*quiet);
+    EXPECT_EQ(quiet->readAllStandardError().toStdString(), "");
+    EXPECT_EQ(quiet->readAllStandardOutput().toStdString(), "");
+
+    auto warned = user.start(User::Runtime::None, {{QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY"),
+                                                    QStringLiteral("Sideways")}});
+    ASSERT_TRUE(runs(*warned));
+    stop(*warned);
+    const std::string said = warned->readAllStandardError().toStdString();
+    EXPECT_NE(said.find("Unknown scale factor rounding policy: Sideways"), std::string::npos) << said;
+    EXPECT_EQ(said.find("XDG_RUNTIME_DIR"), std::string::npos) << said;
 }
 
 TEST_F(Copies, deletingTheLockFilesWhileACopyRunsLetsNoSecondOneStart)

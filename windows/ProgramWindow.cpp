@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 
 namespace windows {
@@ -21,6 +22,12 @@ bool isExitKey(const QKeyEvent* event)
 }
 
 }  // namespace
+
+ProgramWindow::ProgramWindow(QWidget* parent) : QMainWindow(parent)
+{
+    // The menu bar and the central widget at their own sizes, and no other.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
 
 void ProgramWindow::connectExitAndAbout(QPushButton* exitButton, const ProgramMenus& menus)
 {

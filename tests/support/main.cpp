@@ -1,3 +1,4 @@
+#include "platform/QtWarnings.h"
 #include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     if (home.isValid())
         qputenv("HOME", QFile::encodeName(home.path()));
     QStandardPaths::setTestModeEnabled(true);
+    platform::keepOutRuntimeFolderWarning();  // as the program does
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                       : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);

@@ -11,6 +11,8 @@ struct ProgramMenus;
 // What the entry and result windows share: an "&Exit" button that is both
 // their default and their cancel button, "E&xit" and "&About Software" in
 // their menus and a close box, each of which asks for the window to go.
+// Their controls sit at fixed places, so each keeps the size it opens with:
+// the window manager can neither enlarge nor shrink it.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
 signals:
@@ -19,7 +21,7 @@ signals:
     void aboutRequested();
 
 protected:
-    using QMainWindow::QMainWindow;
+    explicit ProgramWindow(QWidget* parent = nullptr);
 
     // Wires the exit button and the menus' Exit and About items.
     void connectExitAndAbout(QPushButton* exitButton, const ProgramMenus& menus);
