@@ -1,5 +1,5 @@
-// The main window: its lists, the name filter, the date checks and the find
-// and back actions, driven through the real widgets.
+// The main window: its lists, the name filter, the date checks and its keys,
+// driven through the real widgets.
 #include "TestSupport.h"
 
 #include "links/WebPages.h"
@@ -32,16 +32,6 @@ constexpr platform::MessageStyle Info = platform::Notice;
 EntryWindow* shownMain()
 {
     return shownActive(flow().entryWindow());
-}
-
-void choose(EntryWindow* main, int day, const char* month, int year)
-{
-    control<QComboBox>(main, "cboDate")->setCurrentText(QString::number(day));
-    control<QComboBox>(main, "cboMonth")->setCurrentText(QLatin1String(month));
-    control<QComboBox>(main, "cboYear")->setCurrentText(QString::number(year));
-    ASSERT_EQ(control<QComboBox>(main, "cboDate")->currentText(), QString::number(day));
-    ASSERT_EQ(control<QComboBox>(main, "cboMonth")->currentText(), QLatin1String(month));
-    ASSERT_EQ(control<QComboBox>(main, "cboYear")->currentText(), QString::number(year));
 }
 
 QStringList items(const QComboBox* list)
@@ -214,7 +204,7 @@ TEST_F(EntryWindowTest, dateChecksRunInOrderAndTheFirstFailureIsTheOnlyMessage)
         EntryWindow* main = flow().entryWindow();
         messages.shown.clear();
         control<QLineEdit>(main, "txtName")->setText(QLatin1String(c.name));
-        choose(main, c.day, c.month, c.year);
+        chooseDate(main, c.day, c.month, c.year);
         control<QPushButton>(main, "cmdNext")->click();
         // Only a date that passes every check gets as far as the result window.
         EXPECT_EQ(flow().loadedResultWindow() != nullptr, c.message == nullptr) << c.day << c.month << c.year;
@@ -230,7 +220,7 @@ TEST_F(EntryWindowTest, dateChecksRunInOrderAndTheFirstFailureIsTheOnlyMessage)
 TEST_F(EntryWindowTest, anEmptyNameSendsTheFocusBackToTheNameAndChangesNothingElse)
 {
     EntryWindow* main = shownMain();
-    choose(main, 31, "February", 1931);
+    chooseDate(main, 31, "February", 1931);
     control<QComboBox>(main, "cboYear")->setFocus();
     QTest::mouseClick(control<QPushButton>(main, "cmdNext"), Qt::LeftButton);
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
@@ -247,71 +237,6 @@ TEST_F(EntryWindowTest, anEmptyNameSendsTheFocusBackToTheNameAndChangesNothingEl
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Correct Date of Birth!")});
     EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>(main, "cboYear"));
     EXPECT_EQ(flow().loadedResultWindow(), nullptr);
-}
-
-TEST_F(EntryWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
-{
-    EntryWindow* main = shownMain();
-    QTest::keyClicks(control<QLineEdit>(main, "txtName"), QStringLiteral("mary"));
-    choose(main, 15, "October", 1930);
-    QTest::mouseClick(control<QPushButton>(main, "cmdNext"), Qt::LeftButton);
-
-    ResultWindow* display = flow().loadedResultWindow();
-    ASSERT_NE(display, nullptr);
-    EXPECT_TRUE(display->isVisible());
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(flow().loadedEntryWindow(), main);
-    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);  // loaded by being hidden
-    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
-    EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Leo"));
-    EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), QStringLiteral("You will an attention-seeker. So your problems will also "
-                                                           "be solved in dramatic and showy ways."));
-    EXPECT_TRUE(messages.shown.isEmpty());
-
-    // Back brings the entries back untouched; the next find starts afresh.
-    QTest::mouseClick(control<QPushButton>(display, "cmdBack"), Qt::LeftButton);
-    settle();
-    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
-    EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("MARY"));
-    EXPECT_EQ(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("15"));
-    EXPECT_EQ(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("October"));
-    EXPECT_EQ(control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1930"));
-
-    choose(main, 10, "April", 1987);
-    control<QAction>(main, "mnuFindWarriorSign")->trigger();
-    display = flow().loadedResultWindow();
-    ASSERT_NE(display, nullptr);
-    EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Sagittarius"));
-    EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), sign::signReading(sign::Sign::Sagittarius));
-}
-
-TEST_F(EntryWindowTest, aDateWithoutASignLeavesTheSignShownBefore)
-{
-    EntryWindow* main = flow().entryWindow();
-    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
-    control<QComboBox>(main, "cboYear")->addItem(QStringLiteral("2013"));  // a year beyond the table
-    control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2013"));
-    control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loadedResultWindow();
-    ASSERT_NE(display, nullptr);
-    // Nothing found yet: an empty sign and the reading the window was made with.
-    EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QString());
-    EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), sign::defaultReading());
-
-    control<QPushButton>(display, "cmdBack")->click();
-    settle();
-    choose(main, 15, "October", 1930);
-    control<QPushButton>(main, "cmdNext")->click();
-    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
-    settle();
-    control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2013"));
-    control<QPushButton>(main, "cmdNext")->click();
-    display = flow().loadedResultWindow();
-    ASSERT_NE(display, nullptr);
-    EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Leo"));
-    EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), sign::signReading(sign::Sign::Leo));
 }
 
 TEST_F(EntryWindowTest, escapeOrEnterOutsideTheButtonsLeavesTheWindow)
@@ -338,41 +263,6 @@ TEST_F(EntryWindowTest, escapeOrEnterOutsideTheButtonsLeavesTheWindow)
     }
 }
 
-TEST_F(EntryWindowTest, resultWindowStartsOnExitAndEnterLeavesIt)
-{
-    EntryWindow* main = shownMain();
-    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
-    control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loadedResultWindow();
-    ASSERT_NE(display, nullptr);
-    showActive(display);
-    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(display, "cmdExit"));
-    EXPECT_EQ(control<QLabel>(display, "Label2")->text(), QStringLiteral("Pallas is known as  Warrior Asteroid"));
-    EXPECT_EQ(control<QLabel>(display, "Label12")->text(), QStringLiteral("Pallas in your Chart is Placed in"));
-    EXPECT_EQ(control<QGroupBox>(display, "fraWarriorSign")->title(), QStringLiteral("Ardentis"));
-    EXPECT_EQ(control<QAction>(display, "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
-    EXPECT_EQ(control<QAction>(display, "mnuFileBack")->text(), QStringLiteral("&Back"));
-    EXPECT_FALSE(control<QAction>(display, "mnuMakeMoneyOnline")->isEnabled());
-
-    QTest::keyClick(control<QPushButton>(display, "cmdExit"), Qt::Key_Return);
-    settle();
-    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
-    EXPECT_EQ(flow().loadedEntryWindow(), main);  // still loaded, hidden
-    EXPECT_FALSE(main->isVisible());
-}
-
-TEST_F(EntryWindowTest, backFromTheFileMenuActsLikeTheButton)
-{
-    EntryWindow* main = shownMain();
-    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
-    control<QPushButton>(main, "cmdNext")->click();
-    control<QAction>(flow().loadedResultWindow(), "mnuFileBack")->trigger();
-    settle();
-    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
-}
-
 TEST_F(EntryWindowTest, bothWindowsKeepTheSizeTheyOpenWithAndShowEveryControlWhole)
 {
     const auto keepsItsSize = [](QMainWindow* window) {
@@ -392,7 +282,7 @@ TEST_F(EntryWindowTest, bothWindowsKeepTheSizeTheyOpenWithAndShowEveryControlWho
     EntryWindow* main = shownMain();
     keepsItsSize(main);
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
-    choose(main, 15, "August", 1930);
+    chooseDate(main, 15, "August", 1930);
     control<QPushButton>(main, "cmdNext")->click();
     ResultWindow* display = shownActive(flow().loadedResultWindow());
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Cancer"));  // the longest reading

@@ -5,6 +5,7 @@
 // xdotool the way a user would: type a name, find the sign, leave through the
 // farewell dialog. The program must end with status 0 every time and leave
 // alone every file that is not its own.
+#include "XDriver.h"
 #include "platform/ProgramInfo.h"
 
 #include <QCoreApplication>
@@ -42,37 +43,14 @@
 
 namespace {
 
+using xdriver::keys;
+using xdriver::windows;
+
 int programRuns = 0;  // reported at the end of the run
 
 const QString windowCaption = QLatin1String(program::WindowCaption);
 const QString boxCaption = QStringLiteral("QX Ardentis");
 constexpr int patience = 30000;  // milliseconds; the sanitizer build starts slowly
-
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForFinished(10000))
-        process.kill();
-    process.waitForFinished(1000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-// Visible windows of the process whose title is exactly `caption`.
-QStringList windows(qint64 pid, const QString& caption)
-{
-    const QString out = xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                                 QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"),
-                                 QLatin1Char('^') + QRegularExpression::escape(caption) + QLatin1Char('$')});
-    return out.isEmpty() ? QStringList() : out.split(u'\n');
-}
-
-void keys(const QString& window, const QStringList& sequence)
-{
-    xdotool(QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"), window, QStringLiteral("sleep"),
-                        QStringLiteral("0.3"), QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")}
-            + sequence);
-}
 
 // Everything in a folder tree, files with a digest of their content and
 // their modification time, so a rewrite with the same bytes shows too.
@@ -346,9 +324,7 @@ protected:
     {
         const QString main = nextWindow(program, {});
         ASSERT_FALSE(main.isEmpty());
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), main, QStringLiteral("sleep"),
-                 QStringLiteral("0.5"), QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"),
-                 QStringLiteral("ada lovelace")});
+        xdriver::type(main, QStringLiteral("ada lovelace"));
         if (openHelp)
             keys(main, {QStringLiteral("alt+h"), QStringLiteral("o")});
         keys(main, {QStringLiteral("alt+a")});

@@ -1,5 +1,6 @@
 // The one-copy rule between real running copies of the program, on a real X
 // display (run under xvfb-run): refusals are dismissed the way a user would.
+#include "XDriver.h"
 #include "platform/ProgramInfo.h"
 
 #include <QCoreApplication>
@@ -28,38 +29,13 @@
 
 namespace {
 
+using xdriver::keys;
+using xdriver::waitFor;
+using xdriver::windows;
+using xdriver::xdotool;
+
 const QString mainCaption = QLatin1String(program::WindowCaption);
 const QString boxCaption = QStringLiteral("QX Ardentis");
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(10000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-// Visible windows of the process whose title is exactly `caption`.
-QStringList windows(qint64 pid, const QString& caption)
-{
-    const QString out = run(QStringLiteral("xdotool"),
-                            {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                             QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"),
-                             QLatin1Char('^') + caption + QLatin1Char('$')});
-    return out.isEmpty() ? QStringList() : out.split(u'\n');
-}
-
-template <class Condition>
-bool waitFor(Condition condition, int milliseconds = 15000)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired()) {
-        if (condition())
-            return true;
-        QThread::msleep(50);
-    }
-    return condition();
-}
 
 // One user's machine: a home, config and runtime folder of its own.
 class User {
@@ -107,7 +83,7 @@ private:
 bool dismiss(const QString& window, QProcess& copy)
 {
     for (int attempt = 0; attempt < 10 && copy.state() != QProcess::NotRunning; ++attempt) {
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
                                         QStringLiteral("key"), QStringLiteral("Return")});
         copy.waitForFinished(1000);
     }
@@ -118,11 +94,7 @@ bool dismiss(const QString& window, QProcess& copy)
 std::string describe(QProcess& copy)
 {
     QString out = QStringLiteral("state %1, exit %2; windows:").arg(copy.state()).arg(copy.exitCode());
-    const QString ids = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--all"),
-                                                         QStringLiteral("--pid"), QString::number(copy.processId()),
-                                                         QStringLiteral("--name"), QStringLiteral(".*")});
-    for (const QString& id : ids.split(u'\n', Qt::SkipEmptyParts))
-        out += QStringLiteral(" [") + run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id}) + u']';
+    out += xdriver::describeWindows(copy.processId());
     out += QStringLiteral("; said: ") + QString::fromLocal8Bit(copy.readAllStandardError());
     return out.toStdString();
 }
@@ -133,15 +105,6 @@ void stop(QProcess& process)
         process.kill();
         process.waitForFinished(5000);
     }
-}
-
-// Keys typed into a window the way a user would.
-void keys(const QString& window, const QStringList& sequence)
-{
-    run(QStringLiteral("xdotool"), QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
-                                               QStringLiteral("sleep"), QStringLiteral("0.3"), QStringLiteral("key"),
-                                               QStringLiteral("--delay"), QStringLiteral("80")}
-                                       + sequence);
 }
 
 // A copy that must run: its main window comes up and no refusal.
@@ -382,9 +345,7 @@ TEST_F(Copies, backBringsOnlyTheMainWindowIntoView)
     auto copy = user.start();
     ASSERT_TRUE(runs(*copy));
     const QString main = windows(copy->processId(), mainCaption).first();
-    run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), main,
-                                    QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"),
-                                    QStringLiteral("ada")});
+    xdriver::type(main, QStringLiteral("ada"));
     keys(main, {QStringLiteral("alt+a")});
     QString result;
     ASSERT_TRUE(waitFor([&] {

@@ -10,13 +10,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <random>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -37,7 +33,7 @@ protected:
         platform::setToday([this] { return today; });
     }
     QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
-    static QString durationKey() { return settings::encode(QStringLiteral("Duration")); }
+    static QString reminderDateKey() { return settings::encode(QStringLiteral("Duration")); }
 
     void launch()
     {
@@ -47,13 +43,13 @@ protected:
     void storeRaw(const QString& raw)
     {
         settings::Store store(file());
-        store.setValue(QStringLiteral("Settings"), durationKey(), raw);
+        store.setValue(QStringLiteral("Settings"), reminderDateKey(), raw);
         ASSERT_TRUE(store.sync());
     }
     void storeDate(QDate date) { storeRaw(settings::encode(date.toString(Qt::ISODate))); }
     QString storedRaw() const
     {
-        return settings::Store(file()).value(QStringLiteral("Settings"), durationKey());
+        return settings::Store(file()).value(QStringLiteral("Settings"), reminderDateKey());
     }
     QDate stored() const
     {
@@ -66,25 +62,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(SettingsCodec, roundTripsAnyTextKeepsEmptyEmptyAndUsesNoCapitals)
-{
-    EXPECT_EQ(settings::encode(QString()), QString());
-    EXPECT_EQ(settings::decode(QString()), QString());
-    for (const QString& text : {QStringLiteral("Duration"), QStringLiteral("2026-12-07"), QStringLiteral("a"),
-                                QStringLiteral("\u00e9\u674e\U0001F600"), QString(300, u'x')}) {
-        const QString encoded = settings::encode(text);
-        EXPECT_NE(encoded, text);
-        EXPECT_FALSE(encoded.contains(text));
-        EXPECT_EQ(encoded, encoded.toLower());
-        EXPECT_EQ(settings::decode(encoded), text);
-        EXPECT_EQ(settings::decode(encoded.toUpper()), text);  // keys read back in other case
-    }
-    EXPECT_NE(settings::encode(QStringLiteral("Duration")), settings::encode(QStringLiteral("duration")));
-    for (const QString& junk : {QStringLiteral("abc"), QStringLiteral("zz"), QStringLiteral("12/07/26"),
-                                QStringLiteral("\u00e9\u00e9")})
-        EXPECT_FALSE(settings::decode(junk).has_value()) << junk.toStdString();
-}
 
 TEST_F(Reminder, theFirstLaunchRecordsTodayInAFormNoLocaleCanMisreadAndAsksNothing)
 {
@@ -200,237 +177,4 @@ TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
     QFile::remove(file());
     launch();
     EXPECT_EQ(stored(), today);
-}
-
-namespace {
-
-class Store : public ::testing::Test {
-protected:
-    QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
-    void write(const QByteArray& content) const
-    {
-        QFile out(file());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(content);
-    }
-    QByteArray content() const
-    {
-        QFile in(file());
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(unreadable)");
-    }
-    QTemporaryDir folder;
-};
-
-}  // namespace
-
-TEST_F(Store, readsWhatSettingsFilesHoldAndChangesOnlyItsOwnLine)
-{
-    {
-        QSettings written(file(), QSettings::IniFormat);
-        written.setValue(QStringLiteral("Settings/abc123"), QStringLiteral("00ff"));
-        written.setValue(QStringLiteral("Other/key"), QStringLiteral("a value, with \"quotes\""));
-    }
-    const QByteArray before = content();
-    settings::Store store(file());
-    EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("abc123")), QStringLiteral("00ff"));
-    EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("missing")), QString());
-    EXPECT_EQ(store.value(QStringLiteral("Other"), QStringLiteral("abc123")), QString());
-
-    // A value of another length: QSettings in this process tells a file it read from a new one by size and time.
-    store.setValue(QStringLiteral("Settings"), QStringLiteral("abc123"), QStringLiteral("0a0b0c"));
-    ASSERT_TRUE(store.sync());
-    QByteArray expected = before;
-    expected.replace("abc123=00ff", "abc123=0a0b0c");
-    EXPECT_EQ(content(), expected);
-    QSettings reread(file(), QSettings::IniFormat);
-    EXPECT_EQ(reread.value(QStringLiteral("Settings/abc123")).toString(), QStringLiteral("0a0b0c"));
-    EXPECT_EQ(reread.value(QStringLiteral("Other/key")).toString(), QStringLiteral("a value, with \"quotes\""));
-
-    // A section of its own when there was none; the rest kept, line ends and all.
-    write("# the user's note\r\n[Other]\r\nkey=1");
-    settings::Store fresh(file());
-    fresh.setValue(QStringLiteral("Settings"), QStringLiteral("abc123"), QStringLiteral("01"));
-    ASSERT_TRUE(fresh.sync());
-    EXPECT_EQ(content(), QByteArray("# the user's note\r\n[Other]\r\nkey=1\n\n[Settings]\nabc123=01\n"));
-}
-
-TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
-{
-    // A named pipe, as a file and behind a link: reading would wait for a writer for ever.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
-    {
-        settings::Store store(file());
-        EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("k")), QString());
-        store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("1"));
-        EXPECT_FALSE(store.sync());
-    }
-    const QString link = folder.filePath(QStringLiteral("link.conf"));
-    ASSERT_TRUE(QFile::link(file(), link));
-    {
-        settings::Store store(link);
-        store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("1"));
-        EXPECT_FALSE(store.sync());
-    }
-    struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(file()).constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    QFile::remove(link);
-    QFile::remove(file());
-
-    // Bigger than anything the program writes: not read, and kept.
-    const QByteArray big = "[Settings]\nk=1\n" + QByteArray(settings::Store::MaxFileSize, '#');
-    write(big);
-    {
-        settings::Store store(file());
-        EXPECT_EQ(store.value(QStringLiteral("Settings"), QStringLiteral("k")), QString());
-        store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
-        EXPECT_FALSE(store.sync());
-    }
-    EXPECT_EQ(content(), big);
-
-    // A link to a regular file is followed, and stays a link.
-    write("[Settings]\nk=1\n");
-    ASSERT_TRUE(QFile::link(file(), link));
-    settings::Store linked(link);
-    EXPECT_EQ(linked.value(QStringLiteral("Settings"), QStringLiteral("k")), QStringLiteral("1"));
-    linked.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
-    EXPECT_TRUE(linked.sync());
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(content(), QByteArray("[Settings]\nk=2\n"));
-}
-
-namespace {
-
-mode_t modeOf(const QString& path)
-{
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
-// Sets k=2 in [Settings] of the file at `path`; whether it was written.
-bool recordAt(const QString& path)
-{
-    settings::Store store(path);
-    store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("2"));
-    return store.sync();
-}
-
-}  // namespace
-
-TEST_F(Store, theFoldersItMakesAreTheUsersAloneWhateverTheUmask)
-{
-    const mode_t saved = ::umask(0);
-    const QString file = folder.filePath(QStringLiteral("config/Ardentis/Ardentis.conf"));
-    EXPECT_TRUE(recordAt(file));
-    ::umask(saved);
-    EXPECT_EQ(modeOf(folder.filePath(QStringLiteral("config"))), 0700u);
-    EXPECT_EQ(modeOf(folder.filePath(QStringLiteral("config/Ardentis"))), 0700u);
-    EXPECT_EQ(modeOf(file) & 022, 0u);
-}
-
-TEST_F(Store, aFileSomeoneElseCouldRedirectIsNeverWrittenButTheUsersOwnLinksAreFollowed)
-{
-    const QByteArray mine = "the user's own file\n";
-    const auto plant = [&](const QString& target, mode_t folderMode, mode_t fileMode) {
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        ::chmod(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), folderMode);
-        QFile out(target);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(mine);
-        out.close();
-        ::chmod(QFile::encodeName(target).constData(), fileMode);
-        QFile::remove(file());
-        EXPECT_TRUE(QFile::link(target, file()));
-    };
-    const auto untouched = [&](const QString& target) {
-        QFile in(target);
-        return in.open(QIODevice::ReadOnly) && in.readAll() == mine;
-    };
-    // A folder others may write to, a file others may write to.
-    const QString shared = folder.filePath(QStringLiteral("shared/profile"));
-    plant(shared, 0777, 0644);
-    EXPECT_FALSE(recordAt(file()));
-    EXPECT_TRUE(untouched(shared));
-    const QString open = folder.filePath(QStringLiteral("dotfiles/open.conf"));
-    plant(open, 0755, 0666);
-    EXPECT_FALSE(recordAt(file()));
-    EXPECT_TRUE(untouched(open));
-    // Another user's link to the user's own file.
-    const QString profile = folder.filePath(QStringLiteral("home/.profile"));
-    plant(profile, 0700, 0644);
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::lchown(QFile::encodeName(file()).constData(), 65534, 65534), 0);
-        EXPECT_FALSE(recordAt(file()));
-        EXPECT_TRUE(untouched(profile));
-        ASSERT_EQ(::lchown(QFile::encodeName(file()).constData(), 0, 0), 0);
-    }
-    // The user's own link to the user's own file: a dotfile kept elsewhere.
-    EXPECT_TRUE(recordAt(file()));
-    EXPECT_TRUE(QFileInfo(file()).isSymLink());
-    EXPECT_TRUE(content().endsWith("[Settings]\nk=2\n"));
-
-    // The program's own file, left open to the group by a umask of 002: written, and closed to it.
-    const QString own = folder.filePath(QStringLiteral("Ardentis/Ardentis.conf"));
-    QDir().mkpath(QFileInfo(own).absolutePath());
-    ::chmod(QFile::encodeName(QFileInfo(own).absolutePath()).constData(), 0775);
-    QFile written(own);
-    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
-    written.close();
-    ::chmod(QFile::encodeName(own).constData(), 0664);
-    EXPECT_TRUE(recordAt(own));
-    EXPECT_EQ(modeOf(own), 0644u);
-    EXPECT_EQ(modeOf(QFileInfo(own).absolutePath()), 0755u);
-}
-
-TEST_F(Store, aLeadingByteOrderMarkIsReadAsQtReadsIt)
-{
-    write("\xEF\xBB\xBF[Settings]\r\nk=1\r\n");
-    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
-              QStringLiteral("1"));
-    ASSERT_TRUE(recordAt(file()));
-    EXPECT_EQ(content(), QByteArray("\xEF\xBB\xBF[Settings]\r\nk=2\r\n"));
-    EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value(QStringLiteral("Settings/k")), QStringLiteral("2"));
-}
-
-TEST_F(Store, aFileBeyond64KiBIsReadAndWrittenButNeverGrownPastWhatIsRead)
-{
-    const auto filled = [](qsizetype size, const QByteArray& end) {
-        QByteArray bytes = "[Other]\n";
-        while (bytes.size() < size - end.size())
-            bytes += QByteArray(std::min<qsizetype>(79, size - end.size() - bytes.size() - 1), '#') + '\n';
-        return bytes + end;
-    };
-    write(filled(65530, ""));
-    ASSERT_TRUE(recordAt(file()));
-    EXPECT_GT(content().size(), 65536);
-    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
-              QStringLiteral("2"));
-    write(filled(65537, "[Settings]\nk=2020\n"));
-    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
-              QStringLiteral("2020"));
-
-    const QByteArray nearTheLimit = filled(settings::Store::MaxFileSize - 4, "");
-    write(nearTheLimit);
-    EXPECT_FALSE(recordAt(file()));
-    EXPECT_EQ(content(), nearTheLimit);
-}
-
-TEST_F(Store, whatAWriteCutShortLeftBehindIsRemovedOnTheNextWrite)
-{
-    const QStringList names = {QStringLiteral("Ardentis.conf.tmp-a1B2c3"), QStringLiteral("Ardentis.conf.tmp-a1B2c"),
-                               QStringLiteral("Ardentis.conf.backup"), QStringLiteral("Ardentis.conf.tmp-Zz9Zz9")};
-    for (const QString& name : names) {
-        QFile planted(folder.filePath(name));
-        ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
-    }
-    const bool asRoot = ::geteuid() == 0;
-    if (asRoot) {  // another user's file of the same pattern is not the program's to remove
-        ASSERT_EQ(::chown(QFile::encodeName(folder.filePath(names[3])).constData(), 65534, 65534), 0);
-    }
-    ASSERT_TRUE(recordAt(file()));
-    EXPECT_FALSE(QFile::exists(folder.filePath(names[0])));
-    EXPECT_TRUE(QFile::exists(folder.filePath(names[1])));
-    EXPECT_TRUE(QFile::exists(folder.filePath(names[2])));
-    EXPECT_EQ(QFile::exists(folder.filePath(names[3])), asRoot);
 }

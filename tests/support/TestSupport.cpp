@@ -80,13 +80,21 @@ ProgramEnd::~ProgramEnd()
     platform::setEndProcessHandler({});
 }
 
+void chooseDate(QWidget* entryWindow, int day, const char* month, int year)
+{
+    control<QComboBox>(entryWindow, "cboDate")->setCurrentText(QString::number(day));
+    control<QComboBox>(entryWindow, "cboMonth")->setCurrentText(QLatin1String(month));
+    control<QComboBox>(entryWindow, "cboYear")->setCurrentText(QString::number(year));
+    ASSERT_EQ(control<QComboBox>(entryWindow, "cboDate")->currentText(), QString::number(day));
+    ASSERT_EQ(control<QComboBox>(entryWindow, "cboMonth")->currentText(), QLatin1String(month));
+    ASSERT_EQ(control<QComboBox>(entryWindow, "cboYear")->currentText(), QString::number(year));
+}
+
 ResultWindow* findSignFor(const char* name, int day, const char* month, int year)
 {
     EntryWindow* main = flow().entryWindow();
     control<QLineEdit>(main, "txtName")->setText(QLatin1String(name));
-    control<QComboBox>(main, "cboDate")->setCurrentText(QString::number(day));
-    control<QComboBox>(main, "cboMonth")->setCurrentText(QLatin1String(month));
-    control<QComboBox>(main, "cboYear")->setCurrentText(QString::number(year));
+    chooseDate(main, day, month, year);
     control<QPushButton>(main, "cmdNext")->click();
     return flow().loadedResultWindow();
 }

@@ -97,6 +97,9 @@ Control* control(const QObject* window, const char* name)
     return found;
 }
 
+// Picks the date in the entry window's three lists.
+void chooseDate(QWidget* entryWindow, int day, const char* month, int year);
+
 // Types the name and picks the date in the entry window, presses its find
 // button and returns the result window that came up.
 ResultWindow* findSignFor(const char* name, int day, const char* month, int year);

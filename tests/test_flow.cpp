@@ -1,5 +1,5 @@
-// Start-up: the one-copy refusal, the order of the start-up steps and the
-// promotional draw that decides which offer lies in front.
+// The program's flow at start-up: the one-copy refusal, the order of the
+// start-up steps and the promotional draw that decides which offer lies in front.
 #include "TestSupport.h"
 
 #include "platform/Clock.h"
@@ -24,8 +24,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -152,111 +150,4 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
     EXPECT_TRUE(flow().loadedWindows().isEmpty());  // so no offer was drawn either
     EXPECT_EQ(userSettings()->value(key).toString(), old);
     EXPECT_TRUE(pages.addresses.isEmpty());
-}
-
-TEST(InstanceLock, onlyALiveHolderKeepsTheNextCopyOut)
-{
-    QTemporaryDir folder;
-    const QString name = uniqueName();
-    {
-        platform::InstanceLock first(name, folder.path());
-        ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
-        platform::InstanceLock second(name, folder.path());
-        EXPECT_EQ(second.tryAcquire(), platform::InstanceLock::State::HeldByOther);
-    }
-    // The holder is gone: the lock file is left behind, and means nothing.
-    ASSERT_TRUE(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("ardentis.lock"))));
-    platform::InstanceLock next(name, folder.path());
-    EXPECT_EQ(next.tryAcquire(), platform::InstanceLock::State::Acquired);
-}
-
-TEST(InstanceLock, theRunningCopyIsFoundWhereverTheNextOneLooksAndWhateverWasDeleted)
-{
-    QTemporaryDir folder;
-    QTemporaryDir elsewhere;
-    const QString name = uniqueName();
-    platform::InstanceLock first(name, folder.path());
-    ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
-    ASSERT_TRUE(QDir(folder.path()).removeRecursively());
-    platform::InstanceLock afterDeletion(name, folder.path());
-    EXPECT_EQ(afterDeletion.tryAcquire(), platform::InstanceLock::State::HeldByOther);
-    platform::InstanceLock otherFolder(name, elsewhere.path());
-    EXPECT_EQ(otherFolder.tryAcquire(), platform::InstanceLock::State::HeldByOther);
-
-    // Whether or not the session has a runtime folder, the name and the folder are the same.
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", elsewhere.path().toLocal8Bit());
-    const QString nameWith = platform::InstanceLock::defaultName();
-    const QString folderWith = platform::InstanceLock::defaultDirectory();
-    qunsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(platform::InstanceLock::defaultName(), nameWith);
-    EXPECT_EQ(platform::InstanceLock::defaultDirectory(), folderWith);
-    EXPECT_TRUE(nameWith.endsWith(QLatin1Char('-') + QString::number(::getuid())));
-    // In the user's own home, not a shared temporary folder (the test's home
-    // may itself lie under /tmp, with the checkout).
-    EXPECT_TRUE(folderWith.startsWith(QDir::homePath() + QLatin1Char('/'))) << folderWith.toStdString();
-    if (!saved.isNull())
-        qputenv("XDG_RUNTIME_DIR", saved);
-}
-
-TEST(InstanceLock, aGarbledOrEmptyLockFileWithNoHolderIsTakenOverAndCleared)
-{
-    for (const QByteArray& leftover : {QByteArray(), QByteArray("\xff\xfe garbage\n\0\x01", 14),
-                                       QByteArray(100000, 'x')}) {
-        QTemporaryDir folder;
-        platform::InstanceLock lock(uniqueName(), folder.path());
-        QFile file(lock.filePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(leftover);
-        file.close();
-        ASSERT_EQ(lock.tryAcquire(), platform::InstanceLock::State::Acquired);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll().trimmed(), QByteArray::number(QCoreApplication::applicationPid()));
-    }
-}
-
-TEST(InstanceLock, aFolderThatCannotHoldTheLockOrThatOthersMayWriteLeavesItToTheName)
-{
-    QTemporaryDir folder;
-    const QString notAFolder = QDir(folder.path()).filePath(QStringLiteral("file"));
-    QFile file(notAFolder);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString shared = QDir(folder.path()).filePath(QStringLiteral("shared"));
-    ASSERT_TRUE(QDir().mkpath(shared));
-    ::chmod(QFile::encodeName(shared).constData(), 0777);
-    for (const QString& unusable : {notAFolder + QStringLiteral("/below"), shared}) {
-        const QString name = uniqueName();
-        platform::InstanceLock first(name, unusable);
-        EXPECT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
-        EXPECT_FALSE(QFile::exists(first.filePath()));
-        platform::InstanceLock second(name, unusable);
-        EXPECT_EQ(second.tryAcquire(), platform::InstanceLock::State::HeldByOther);
-    }
-}
-
-TEST(InstanceLock, underAnyUmaskTheLockFolderIsTheUsersAloneAndHoldsTheLock)
-{
-    const auto modeOf = [](const QString& path) {
-        struct stat info {};
-        return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
-    };
-    QTemporaryDir home;
-    // The program's own folder, as an earlier start left it open to the group.
-    const QString openToGroup = home.filePath(QStringLiteral("old/Ardentis"));
-    QDir().mkpath(openToGroup);
-    ::chmod(QFile::encodeName(openToGroup).constData(), 0775);
-    for (const mode_t mask : {mode_t(002), mode_t(000)}) {
-        const mode_t saved = ::umask(mask);
-        const QString fresh = home.filePath(QStringLiteral("cache%1/Ardentis").arg(mask));
-        for (const QString& folder : {fresh, openToGroup}) {
-            platform::InstanceLock lock(uniqueName(), folder);
-            EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::State::Acquired);
-            EXPECT_TRUE(QFile::exists(lock.filePath())) << folder.toStdString();
-            EXPECT_EQ(modeOf(folder) & 022, 0u) << folder.toStdString();
-        }
-        ::umask(saved);
-        EXPECT_EQ(modeOf(fresh), 0700u);
-        EXPECT_EQ(modeOf(QFileInfo(fresh).absolutePath()), 0700u);
-    }
 }
