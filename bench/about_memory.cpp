@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < openings; ++i)
         openOnce();
     const long after = residentKiB();
-    std::printf("about box opened %d times: resident %ld KiB -> %ld KiB, %+ld KiB (%.2f KiB each)\n", openings,
-                before, after, after - before, double(after - before) / openings);
+    std::printf("about box opened %d times: resident %ld KiB -> %ld KiB, %+ld KiB (%.2f KiB each)\n", openings, before,
+                after, after - before, double(after - before) / openings);
     return 0;
 }

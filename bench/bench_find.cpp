@@ -137,12 +137,27 @@ void backAction(benchmark::State& state, bool drawn)
         state.SkipWithError("the back action did not return to the entry window");
 }
 
-void BM_Find(benchmark::State& state) { findAction(state, false); }
-void BM_FindDrawn(benchmark::State& state) { findAction(state, true); }
+void BM_Find(benchmark::State& state)
+{
+    findAction(state, false);
+}
+void BM_FindDrawn(benchmark::State& state)
+{
+    findAction(state, true);
+}
 // The first find of a session also loads the farewell dialog (hidden).
-void BM_FirstFindDrawn(benchmark::State& state) { findAction(state, true, true); }
-void BM_Back(benchmark::State& state) { backAction(state, false); }
-void BM_BackDrawn(benchmark::State& state) { backAction(state, true); }
+void BM_FirstFindDrawn(benchmark::State& state)
+{
+    findAction(state, true, true);
+}
+void BM_Back(benchmark::State& state)
+{
+    backAction(state, false);
+}
+void BM_BackDrawn(benchmark::State& state)
+{
+    backAction(state, true);
+}
 
 void timeEachAction(benchmark::internal::Benchmark* benchmark, int repetitions = Repetitions)
 {
@@ -166,7 +181,8 @@ bool startupLoadsEntryWindowOnly()
         return false;
     settle();
     const QList<QWidget*> loaded = flow().loadedWindows();
-    const bool alone = loaded.size() == 1 && loaded.front() == flow().loadedEntryWindow() && flow().loadedEntryWindow()->isVisible();
+    const bool alone =
+        loaded.size() == 1 && loaded.front() == flow().loadedEntryWindow() && flow().loadedEntryWindow()->isVisible();
     freshProgram();
     settle();
     return alone;

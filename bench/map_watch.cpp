@@ -41,8 +41,8 @@ pid_t windowPid(xcb_connection_t* connection, xcb_window_t window)
     static xcb_atom_t pidAtom = XCB_ATOM_NONE;
     if (pidAtom == XCB_ATOM_NONE) {
         const char name[] = "_NET_WM_PID";
-        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
         if (!atom)
             return 0;
         pidAtom = atom->atom;
@@ -148,7 +148,9 @@ int main(int argc, char* argv[])
     if (wait4(child, &status, 0, &usage) != child)
         return fail("cannot collect the program", 0);
     xcb_disconnect(connection);
-    const auto cpuMs = [](const timeval& tv) { return static_cast<double>(tv.tv_sec) * 1e3 + static_cast<double>(tv.tv_usec) / 1e3; };
+    const auto cpuMs = [](const timeval& tv) {
+        return static_cast<double>(tv.tv_sec) * 1e3 + static_cast<double>(tv.tv_usec) / 1e3;
+    };
     std::printf("%.2f %ld %.1f\n", mapped - start, usage.ru_maxrss, cpuMs(usage.ru_utime) + cpuMs(usage.ru_stime));
     return 0;
 }

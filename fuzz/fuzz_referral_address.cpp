@@ -2,8 +2,8 @@
 // on the maker's page reads back exactly those five, under taf1 to taf5, with
 // the page key before them and the product folder after them. The same holds
 // for the address as handed on to the browser.
-#include "links/WebPages.h"
 #include "links/Referral.h"
+#include "links/WebPages.h"
 
 #include <QByteArray>
 #include <QList>
@@ -48,8 +48,7 @@ QString formDecode(const QByteArray& text)
         const char c = text.at(i);
         if (c == '+') {
             bytes.append(' ');
-        } else if (c == '%' && i + 2 < text.size() && hexDigit(text.at(i + 1)) >= 0
-                   && hexDigit(text.at(i + 2)) >= 0) {
+        } else if (c == '%' && i + 2 < text.size() && hexDigit(text.at(i + 1)) >= 0 && hexDigit(text.at(i + 2)) >= 0) {
             bytes.append(static_cast<char>(hexDigit(text.at(i + 1)) * 16 + hexDigit(text.at(i + 2))));
             i += 2;
         } else {
@@ -57,7 +56,8 @@ QString formDecode(const QByteArray& text)
         }
     }
     // A page reads a leading byte order mark as part of the value: keep it.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return utf8.decode(bytes);
 }
 
@@ -124,8 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string bytes = input.ConsumeRandomLengthString();
         value = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }
-    const QString address =
-        links::referralAddress({values[0], values[1], values[2], values[3], values[4]});
+    const QString address = links::referralAddress({values[0], values[1], values[2], values[3], values[4]});
     check(address.toUtf8(), values);
     // What the browser gets: the address as the launcher turns it into a URL.
     check(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode).toEncoded(), values);

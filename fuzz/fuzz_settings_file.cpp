@@ -34,8 +34,7 @@ QList<QByteArray> otherLines(const QByteArray& content, bool* hasSection = nullp
             inSection = trimmed == "[Settings]";
             if (inSection && hasSection)
                 *hasSection = true;
-        }
-        else if (inSection && trimmed.indexOf('=') >= 0 && trimmed.left(trimmed.indexOf('=')).trimmed() == "k")
+        } else if (inSection && trimmed.indexOf('=') >= 0 && trimmed.left(trimmed.indexOf('=')).trimmed() == "k")
             continue;
         if (!line.isEmpty() && line != "\r")
             kept.append(line.endsWith('\r') ? line.chopped(1) : line);
@@ -50,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // In memory where there is such a folder: every write is flushed to disk.
     // A folder of its own there: the settings are never written into one
     // that others may write to.
-    static QTemporaryDir folder((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                           : QDir::tempPath())
-                                + QStringLiteral("/fuzz_settings_file-XXXXXX"));
+    static QTemporaryDir folder(
+        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+        + QStringLiteral("/fuzz_settings_file-XXXXXX"));
     static const QString path = folder.filePath(QStringLiteral("settings.conf"));
     if (size > size_t(settings::Store::MaxFileSize))
         return 0;

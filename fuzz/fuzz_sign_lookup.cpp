@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!monthKnown && found)
         fail("a sign for a month that is not one of the twelve", year, month, day, found);
     if (monthKnown && isNumber && tableYear != found.has_value())
-        fail(tableYear ? "no sign for a year of the table" : "a sign for a year outside the table", year, month,
-             day, found);
+        fail(tableYear ? "no sign for a year of the table" : "a sign for a year outside the table", year, month, day,
+             found);
     if (monthKnown && !isNumber && !found)
         fail("no sign where the year is no number (taken as met)", year, month, day, found);
     return 0;

@@ -37,12 +37,10 @@ static_assert(9 * (2 * MaxNameLength + 2 * MaxEmailLength + MaxMessageLength) + 
 
 QString referralAddress(const Referral& referral)
 {
-    return pageAddress(QStringLiteral("qxms-refer-a-friend"))
-           + QStringLiteral("&taf1=") + encoded(referral.referrerName)
-           + QStringLiteral("&taf2=") + encoded(referral.referrerEmail)
-           + QStringLiteral("&taf3=") + encoded(referral.message)
-           + QStringLiteral("&taf4=") + encoded(referral.friendName)
-           + QStringLiteral("&taf5=") + encoded(referral.friendEmail)
+    return pageAddress(QStringLiteral("qxms-refer-a-friend")) + QStringLiteral("&taf1=")
+           + encoded(referral.referrerName) + QStringLiteral("&taf2=") + encoded(referral.referrerEmail)
+           + QStringLiteral("&taf3=") + encoded(referral.message) + QStringLiteral("&taf4=")
+           + encoded(referral.friendName) + QStringLiteral("&taf5=") + encoded(referral.friendEmail)
            + QStringLiteral("&taf6=http://") + siteAddress() + QStringLiteral("/ardentis/");
 }
 

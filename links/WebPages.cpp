@@ -28,12 +28,33 @@ bool openWebPage(const QString& address)
     return handedOver;
 }
 
-void openHomePage() { openWebPage(pageAddress(QStringLiteral("home-page"))); }
-void openOnlineHelpPage() { openWebPage(pageAddress(QStringLiteral("help-web-page"))); }
-void openDownloadPage() { openWebPage(pageAddress(QStringLiteral("download-web-page"))); }
-void openDonatePage() { openWebPage(pageAddress(QStringLiteral("donate"))); }
-void openFullBrandPage() { openWebPage(pageAddress(QStringLiteral("fully-branded"))); }
-void openCoBrandPage() { openWebPage(pageAddress(QStringLiteral("co-brand"))); }
-void openSoftwaresPage() { openWebPage(pageAddress(QStringLiteral("quillonsoftwares"))); }
+void openHomePage()
+{
+    openWebPage(pageAddress(QStringLiteral("home-page")));
+}
+void openOnlineHelpPage()
+{
+    openWebPage(pageAddress(QStringLiteral("help-web-page")));
+}
+void openDownloadPage()
+{
+    openWebPage(pageAddress(QStringLiteral("download-web-page")));
+}
+void openDonatePage()
+{
+    openWebPage(pageAddress(QStringLiteral("donate")));
+}
+void openFullBrandPage()
+{
+    openWebPage(pageAddress(QStringLiteral("fully-branded")));
+}
+void openCoBrandPage()
+{
+    openWebPage(pageAddress(QStringLiteral("co-brand")));
+}
+void openSoftwaresPage()
+{
+    openWebPage(pageAddress(QStringLiteral("quillonsoftwares")));
+}
 
 }  // namespace links

@@ -53,7 +53,7 @@ Name claimName(const QString& userName, InstanceLock::Held& held)
 #ifdef Q_OS_LINUX
     // An abstract name: a leading zero byte, no file behind it.
     const QByteArray name = userName.toUtf8();
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (name.isEmpty() || size_t(name.size()) + 1 > sizeof(address.sun_path))
         return Name::NotOurs;
@@ -86,7 +86,7 @@ Name claimName(const QString& userName, InstanceLock::Held& held)
     Name holder = Name::NotOurs;
     const int asking = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (asking >= 0 && ::connect(asking, at, length) == 0) {
-        ucred peer {};
+        ucred peer{};
         socklen_t size = sizeof(peer);
         if (::getsockopt(asking, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid())
             holder = Name::TheUsers;
@@ -106,7 +106,8 @@ InstanceLock::State lockFile(const QString& directory, const QString& path, Inst
     if (!makePrivateFolder(directory))
         return InstanceLock::State::Unavailable;
     struct stat info {};
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)
         return InstanceLock::State::Unavailable;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::getuid()) {

@@ -29,11 +29,12 @@ run=(
 )
 # The tests: GoogleTest; a virtual X display with the tools that drive and
 # watch real copies of the program; clang and its sanitizer and fuzzer
-# run-times; the Debian package's tools and lintian; scdoc for the manual page.
+# run-times, and clang-format for the code's layout; the Debian package's tools
+# and lintian; scdoc for the manual page.
 test=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   dpkg-dev file desktop-file-utils appstream
   lintian scdoc man-db groff-base python3-debian
   # dbus-launch: the fault tests check that no message bus outlives a run

@@ -5,6 +5,7 @@
 # much other work on the machine slowed it). Exits non-zero if any stage failed.
 #
 #   deps        what building and testing need (scripts/install-deps.sh test)
+#   format      the code laid out as .clang-format says (scripts/check-format.sh)
 #   build       the release build with Debian's build flags and the tests (build/pkg-deb)
 #   tests       every ctest case on that build
 #   package     the Debian package of that very build (scripts/check-deb.sh), installed
@@ -67,6 +68,7 @@ sanitizers() {
 }
 
 stage deps - bash scripts/install-deps.sh test
+stage format deps bash scripts/check-format.sh
 stage build deps bash scripts/check-deb.sh build
 stage tests build ctest --preset pkg-deb -j"$(nproc)"
 stage package build bash scripts/check-deb.sh

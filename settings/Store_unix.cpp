@@ -20,7 +20,6 @@
 
 namespace settings {
 
-
 namespace {
 
 constexpr mode_t OthersWrite = S_IWGRP | S_IWOTH;
@@ -78,7 +77,7 @@ std::optional<QByteArrayView> keyOf(QByteArrayView trimmed)
 
 // Where a key's line is in the file, or where it would go.
 struct Place {
-    qsizetype keyStart = -1;   // the key's last line in its section, without the line's end
+    qsizetype keyStart = -1;  // the key's last line in its section, without the line's end
     qsizetype keyEnd = -1;
     qsizetype headerEnd = -1;  // the end of the section's first header line
 };
@@ -160,8 +159,8 @@ std::optional<QByteArray> writableTarget(QByteArray path, std::optional<mode_t>&
         if (info.st_uid != ::getuid())
             return std::nullopt;
         if (!S_ISLNK(info.st_mode)) {
-            const bool own = links == 0 && QFileInfo(QFile::decodeName(folder)).fileName()
-                                               == QLatin1String(program::SettingsName);
+            const bool own =
+                links == 0 && QFileInfo(QFile::decodeName(folder)).fileName() == QLatin1String(program::SettingsName);
             if (!S_ISREG(info.st_mode) || ((info.st_mode & OthersWrite) && !own))
                 return std::nullopt;
             existing = info.st_mode & 07777 & ~OthersWrite;

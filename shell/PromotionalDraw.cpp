@@ -15,8 +15,12 @@ int promotionNumber(double r)
 std::optional<windows::EntryWindow::Offer> offerFor(int n)
 {
     switch (n) {
-    case 2: case 4: case 6: return windows::EntryWindow::Offer::FullBrand;
-    case 1: case 3: case 5: return windows::EntryWindow::Offer::CoBrand;
+    case 2:
+    case 4:
+    case 6: return windows::EntryWindow::Offer::FullBrand;
+    case 1:
+    case 3:
+    case 5: return windows::EntryWindow::Offer::CoBrand;
     default: return std::nullopt;
     }
 }

@@ -5,10 +5,10 @@ namespace sign {
 const QString& signName(Sign sign)
 {
     static const std::array<QString, SignCount> names = {
-        QStringLiteral("Aries"),   QStringLiteral("Taurus"),      QStringLiteral("Gemini"),
-        QStringLiteral("Cancer"),  QStringLiteral("Leo"),         QStringLiteral("Virgo"),
-        QStringLiteral("Libra"),   QStringLiteral("Scorpio"),     QStringLiteral("Sagittarius"),
-        QStringLiteral("Capricorn"), QStringLiteral("Aquarius"),  QStringLiteral("Pisces")};
+        QStringLiteral("Aries"),     QStringLiteral("Taurus"),   QStringLiteral("Gemini"),
+        QStringLiteral("Cancer"),    QStringLiteral("Leo"),      QStringLiteral("Virgo"),
+        QStringLiteral("Libra"),     QStringLiteral("Scorpio"),  QStringLiteral("Sagittarius"),
+        QStringLiteral("Capricorn"), QStringLiteral("Aquarius"), QStringLiteral("Pisces")};
     return names[static_cast<std::size_t>(sign)];
 }
 

@@ -60,8 +60,8 @@ std::optional<Sign> signOn(int year, int month, int day)
 {
     if (year < FirstYear || year > LastYear || month < 1 || month > 12)
         return std::nullopt;
-    const MonthEntry& entry = signTable[static_cast<std::size_t>(year - FirstYear)]
-                                  .months[static_cast<std::size_t>(month - 1)];
+    const MonthEntry& entry =
+        signTable[static_cast<std::size_t>(year - FirstYear)].months[static_cast<std::size_t>(month - 1)];
     return entry.threshold == 0 || day <= entry.threshold ? entry.first : entry.second;
 }
 
@@ -77,8 +77,8 @@ std::optional<Sign> findSign(QStringView yearText, QStringView monthText, QStrin
             return std::nullopt;
         year = static_cast<int>(*number);
     }
-    const MonthEntry& entry = signTable[static_cast<std::size_t>(year - FirstYear)]
-                                  .months[static_cast<std::size_t>(month - 1)];
+    const MonthEntry& entry =
+        signTable[static_cast<std::size_t>(year - FirstYear)].months[static_cast<std::size_t>(month - 1)];
     return signIn(entry, numberIn(dayText));
 }
 

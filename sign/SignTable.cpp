@@ -5,9 +5,19 @@
 
 namespace sign {
 
-#define W(s) MonthEntry{0, Sign::s, Sign::s}
-#define T(d, a, b) MonthEntry{d, Sign::a, Sign::b}
+#define W(s)                                                                                                           \
+    MonthEntry                                                                                                         \
+    {                                                                                                                  \
+        0, Sign::s, Sign::s                                                                                            \
+    }
+#define T(d, a, b)                                                                                                     \
+    MonthEntry                                                                                                         \
+    {                                                                                                                  \
+        d, Sign::a, Sign::b                                                                                            \
+    }
 
+// Four months to a line, so a year reads as a quarter a line.
+// clang-format off
 constexpr std::array<YearEntry, LastYear - FirstYear + 1> signTable = {{
     {1930, {{T(7, Pisces, Aries), W(Aries), T(28, Aries, Taurus), W(Taurus),
             T(26, Taurus, Gemini), W(Gemini), T(17, Gemini, Cancer), W(Cancer),
@@ -259,6 +269,7 @@ constexpr std::array<YearEntry, LastYear - FirstYear + 1> signTable = {{
             T(18, Pisces, Aries), W(Aries), W(Aries), W(Aries),
             W(Aries), T(4, Aries, Pisces), W(Pisces), W(Pisces)}}},
 }};
+// clang-format on
 
 #undef W
 #undef T

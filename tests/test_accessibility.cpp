@@ -4,13 +4,13 @@
 #include "TestSupport.h"
 
 #include "platform/MessageBox.h"
+#include "shell/ProgramFlow.h"
 #include "sign/SignReadings.h"
 #include "windows/AboutBox.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -102,9 +102,8 @@ void expectEveryControlNamed(QWidget* window, const QStringList& mustBeReached)
         EXPECT_TRUE(reading.named.contains(control)) << control.toStdString() << " not reached";
 }
 
-const QStringList menuItems = {"mnuExit", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout", "mnuDonate",
-                               "mnuMakeMoneyOnline"};
-
+const QStringList menuItems = {"mnuExit",  "mnuOnline", "mnuVisit",          "mnuUpdate",
+                               "mnuAbout", "mnuDonate", "mnuMakeMoneyOnline"};
 
 class ScreenReader : public WidgetTest {};
 
@@ -114,8 +113,8 @@ TEST_F(ScreenReader, everyControlOfTheEntryWindowHasAName)
 {
     // The full-brand offer lies behind the other and is not read.
     expectEveryControlNamed(flow().entryWindow(), QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
-                                                       "cmdExit", "Label61", "lblCobrand",
-                                                       "mnuFindWarriorSign"} + menuItems);
+                                                              "cmdExit", "Label61", "lblCobrand", "mnuFindWarriorSign"}
+                                                      + menuItems);
 }
 
 TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
@@ -123,8 +122,9 @@ TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
     EntryWindow* main = flow().entryWindow();
     main->show();
     EXPECT_EQ(spokenName(control<QLineEdit>(main, "txtName")), QStringLiteral("Name"));
-    const std::pair<QComboBox*, const char*> lists[] = {
-        {control<QComboBox>(main, "cboDate"), "Date"}, {control<QComboBox>(main, "cboMonth"), "Month"}, {control<QComboBox>(main, "cboYear"), "Year"}};
+    const std::pair<QComboBox*, const char*> lists[] = {{control<QComboBox>(main, "cboDate"), "Date"},
+                                                        {control<QComboBox>(main, "cboMonth"), "Month"},
+                                                        {control<QComboBox>(main, "cboYear"), "Year"}};
     for (const auto& [list, caption] : lists) {
         const QString before = spokenName(list);
         EXPECT_TRUE(before.contains(QLatin1String(caption))) << before.toStdString();
@@ -137,8 +137,8 @@ TEST_F(ScreenReader, everyControlOfTheResultWindowHasANameAndTheResultIsReadOut)
 {
     ResultWindow* display = findSignFor("ADA", 10, "December", 1985);
     ASSERT_NE(display, nullptr);
-    expectEveryControlNamed(display, QStringList{"cmdBack", "cmdExit", "Label61", "lblFullBrand",
-                                                 "mnuFileBack"} + menuItems);
+    expectEveryControlNamed(display,
+                            QStringList{"cmdBack", "cmdExit", "Label61", "lblFullBrand", "mnuFileBack"} + menuItems);
 
     // The reader speaks the sign and its reading themselves, and says what they are.
     const QString sign = control<QLabel>(display, "lblWarriorSign")->text();
@@ -179,8 +179,8 @@ TEST_F(ScreenReader, everyControlOfTheAboutBoxHasAName)
 TEST_F(ScreenReader, everyControlOfTheFarewellDialogHasAName)
 {
     FarewellDialog* farewell = flow().farewellDialog();
-    expectEveryControlNamed(farewell, {"cmdClose", "Check1", "txtName", "txtEmail", "txtFriendName",
-                                       "txtFriendEmail", "cmdSubmit", "txtMessage", "lblGoToHome"});
+    expectEveryControlNamed(farewell, {"cmdClose", "Check1", "txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
+                                       "cmdSubmit", "txtMessage", "lblGoToHome"});
     // Once typed into, a box is still read by what it asks for.
     control<QLineEdit>(farewell, "txtEmail")->setText(QStringLiteral("me@example.com"));
     EXPECT_TRUE(spokenName(control<QLineEdit>(farewell, "txtEmail")).contains(QStringLiteral("Your Email Address")));
@@ -262,7 +262,8 @@ TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
 
     choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H, Qt::Key_O);
     choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H, Qt::Key_V);
-    choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H, Qt::Key_C);  // this window's update item has its own letter
+    choose(display, control<QMenu>(display, "mnuHelp"), Qt::Key_H,
+           Qt::Key_C);  // this window's update item has its own letter
     QTest::keyClick(display, Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(pages.addresses,
               QStringList({page("help-web-page"), page("home-page"), page("download-web-page"), page("donate")}));

@@ -5,19 +5,19 @@
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
+#include "shell/ProgramFlow.h"
 #include "sign/SignLookup.h"
 #include "sign/SignReadings.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -66,8 +66,9 @@ TEST_F(EntryWindowTest, loadsWithFilledListsOnTheFirstDateAndTheNameFocused)
     EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(main, "txtName"));
 
     // Tab walks name, day, month, year, find, exit.
-    const QList<QWidget*> order = {control<QLineEdit>(main, "txtName"), control<QComboBox>(main, "cboDate"), control<QComboBox>(main, "cboMonth"), control<QComboBox>(main, "cboYear"), control<QPushButton>(main, "cmdNext"),
-                                   control<QPushButton>(main, "cmdExit")};
+    const QList<QWidget*> order = {control<QLineEdit>(main, "txtName"),   control<QComboBox>(main, "cboDate"),
+                                   control<QComboBox>(main, "cboMonth"),  control<QComboBox>(main, "cboYear"),
+                                   control<QPushButton>(main, "cmdNext"), control<QPushButton>(main, "cmdExit")};
     for (qsizetype i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
@@ -77,8 +78,10 @@ TEST_F(EntryWindowTest, loadsWithFilledListsOnTheFirstDateAndTheNameFocused)
 TEST_F(EntryWindowTest, showsItsTextsAndMenus)
 {
     EntryWindow* main = flow().entryWindow();
-    EXPECT_EQ(control<LinkLabel>(main, "Label61")->text(), QStringLiteral("The Most Popular Online Quillon Discussion Board. Best Resource "
-                                                    "For Everything Quillon. Visit ") + links::siteAddress() + QStringLiteral(" Now"));
+    EXPECT_EQ(control<LinkLabel>(main, "Label61")->text(),
+              QStringLiteral("The Most Popular Online Quillon Discussion Board. Best Resource "
+                             "For Everything Quillon. Visit ")
+                  + links::siteAddress() + QStringLiteral(" Now"));
     EXPECT_EQ(control<LinkLabel>(main, "lblCobrand")->text(),
               QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
                              "your site's name &  link here. See \"Help\" for details.Click Here for more info on "
@@ -139,8 +142,8 @@ TEST_F(EntryWindowTest, controlKeysThatTypeNoLetterAreRefusedLikeEveryOtherAndAl
     name->setCursorPosition(name->text().size());
     ASSERT_EQ(name->text(), QStringLiteral("ANN LEE"));
     // Ctrl+Backspace types DEL, Ctrl+Enter a line feed, Ctrl+[ \ ] the codes 27 to 29.
-    for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_BracketLeft,
-                              Qt::Key_Backslash, Qt::Key_BracketRight}) {
+    for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_BracketLeft, Qt::Key_Backslash,
+                              Qt::Key_BracketRight}) {
         messages.shown.clear();
         QTest::keyClick(name, key, Qt::ControlModifier);
         EXPECT_EQ(name->text(), QStringLiteral("ANN LEE")) << key;
@@ -181,7 +184,13 @@ TEST_F(EntryWindowTest, aLongNameIsKeptWhole)
 
 TEST_F(EntryWindowTest, dateChecksRunInOrderAndTheFirstFailureIsTheOnlyMessage)
 {
-    struct Case { const char* name; int day; const char* month; int year; const char* message; };
+    struct Case {
+        const char* name;
+        int day;
+        const char* month;
+        int year;
+        const char* message;
+    };
     const Case cases[] = {
         {"", 31, "February", 1931, "Please Enter Your Name"},
         {"", 1, "January", 1930, "Please Enter Your Name"},

@@ -6,21 +6,21 @@
 #include "platform/Exit.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
-#include "windows/EntryWindow.h"
+#include "shell/ProgramFlow.h"
 #include "windows/BoundedTextEdit.h"
+#include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QInputMethodEvent>
-#include <QMimeData>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -64,13 +64,15 @@ TEST_F(Farewell, isDrawnAtItsSizeAndPlacesWithItsTexts)
     EXPECT_EQ(control<QLineEdit>(dialog, "txtEmail")->geometry(), QRect(240, 24, 225, 19));
     EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->geometry(), QRect(400, 184, 83, 25));
     // The message box lies below what the frame shows.
-    EXPECT_GE(control<QPlainTextEdit>(dialog, "txtMessage")->geometry().top(), control<QGroupBox>(dialog, "Frame2")->height());
+    EXPECT_GE(control<QPlainTextEdit>(dialog, "txtMessage")->geometry().top(),
+              control<QGroupBox>(dialog, "Frame2")->height());
     EXPECT_EQ(control<QGroupBox>(dialog, "Frame2")->title(), QStringLiteral("Refer A Friend"));
     EXPECT_EQ(control<QGroupBox>(dialog, "Frame6")->title(), QStringLiteral("Download Quillon Softwares"));
     EXPECT_EQ(control<QPushButton>(dialog, "Check1")->text(), QStringLiteral("Click Here To Visit Zentrova Now"));
     EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->text(), QStringLiteral("E&xit"));
     EXPECT_EQ(control<QPushButton>(dialog, "cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
-    EXPECT_EQ(control<LinkLabel>(dialog, "lblGoToHome")->text(), QStringLiteral("Click Here To Visit Quillon Softwares"));
+    EXPECT_EQ(control<LinkLabel>(dialog, "lblGoToHome")->text(),
+              QStringLiteral("Click Here To Visit Quillon Softwares"));
     EXPECT_EQ(control<LinkLabel>(dialog, "lblGoToHome")->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(control<QPushButton>(dialog, "Check1")->cursor().shape(), Qt::PointingHandCursor);
 
@@ -88,8 +90,8 @@ TEST_F(Farewell, isDrawnAtItsSizeAndPlacesWithItsTexts)
 
 TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
 {
-    const std::pair<double, int> draws[] = {{0.0, 0}, {0.2499, 0}, {0.25, 1}, {0.5, 2}, {0.7499, 2}, {0.75, 3},
-                                            {0.9999999, 3}};
+    const std::pair<double, int> draws[] = {{0.0, 0},    {0.2499, 0}, {0.25, 1},     {0.5, 2},
+                                            {0.7499, 2}, {0.75, 3},   {0.9999999, 3}};
     for (const auto& [r, k] : draws) {
         scriptRandom({r, 0.0, 0.0});
         FarewellDialog* dialog = flow().farewellDialog();
@@ -108,9 +110,11 @@ TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
 TEST_F(Farewell, tabOrderStartsOnExitAndEnterThenEndsTheProgram)
 {
     FarewellDialog* dialog = shownDialog();
-    const QList<QWidget*> order = {control<QPushButton>(dialog, "cmdClose"), control<QPushButton>(dialog, "Check1"), control<QLineEdit>(dialog, "txtName"), control<QPushButton>(dialog, "cmdSubmit"),
-                                   control<QLineEdit>(dialog, "txtEmail"), control<QLineEdit>(dialog, "txtFriendEmail"), control<QLineEdit>(dialog, "txtFriendName"),
-                                   control<QPlainTextEdit>(dialog, "txtMessage")};
+    const QList<QWidget*> order = {
+        control<QPushButton>(dialog, "cmdClose"),    control<QPushButton>(dialog, "Check1"),
+        control<QLineEdit>(dialog, "txtName"),       control<QPushButton>(dialog, "cmdSubmit"),
+        control<QLineEdit>(dialog, "txtEmail"),      control<QLineEdit>(dialog, "txtFriendEmail"),
+        control<QLineEdit>(dialog, "txtFriendName"), control<QPlainTextEdit>(dialog, "txtMessage")};
     EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(dialog, "cmdClose"));
     for (qsizetype i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -137,7 +141,8 @@ TEST_F(Farewell, placeholdersClearOnEntryAndComeBackWhenLeftEmpty)
     control<QLineEdit>(dialog, "txtFriendName")->setText(QStringLiteral("friend's name"));
     control<QPushButton>(dialog, "cmdClose")->setFocus(Qt::TabFocusReason);
     control<QLineEdit>(dialog, "txtFriendName")->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(control<QLineEdit>(dialog, "txtFriendName")->text(), QStringLiteral("friend's name"));  // other letter case stays
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtFriendName")->text(),
+              QStringLiteral("friend's name"));  // other letter case stays
 
     // Only spaces are trimmed: the message's line break keeps it from being cleared.
     control<QPlainTextEdit>(dialog, "txtMessage")->setFocus(Qt::TabFocusReason);
@@ -155,8 +160,8 @@ TEST_F(Farewell, aSpaceInAnEmailBoxIsRefusedAndTheFocusStays)
         box->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box, QStringLiteral("a b"));
         EXPECT_EQ(box->text(), QStringLiteral("ab"));
-        EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Email Address Cannot Contain Space"),
-                                                        platform::Refusal}}));
+        EXPECT_EQ(messages.shown,
+                  QList<ShownMessage>({{QStringLiteral("Email Address Cannot Contain Space"), platform::Refusal}}));
         EXPECT_EQ(QApplication::focusWidget(), box);
     }
     messages.shown.clear();
@@ -235,8 +240,8 @@ TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
     EXPECT_FALSE(control<QPushButton>(dialog, "Check1")->isChecked());
     QTest::mouseClick(control<LinkLabel>(dialog, "lblGoToHome"), Qt::LeftButton);
     pressAsReader(control<LinkLabel>(dialog, "lblGoToHome"));
-    EXPECT_EQ(pages.addresses, QStringList({page("home-page"), page("home-page"), page("quillonsoftwares"),
-                                            page("quillonsoftwares")}));
+    EXPECT_EQ(pages.addresses,
+              QStringList({page("home-page"), page("home-page"), page("quillonsoftwares"), page("quillonsoftwares")}));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(end.statuses.isEmpty());
 }

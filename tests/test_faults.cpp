@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -21,7 +22,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QDataStream>
 
 #include <csignal>
 #include <fcntl.h>
@@ -31,8 +31,8 @@
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <map>
@@ -202,8 +202,7 @@ private:
 // write where the permissions say no. With `home` set, the account's home
 // folder is replaced by that folder for the copy alone, so a run without HOME
 // cannot touch the real one.
-void confine(const QByteArray& home, const QByteArray& accountHome, const QByteArray& uidMap,
-             const QByteArray& gidMap)
+void confine(const QByteArray& home, const QByteArray& accountHome, const QByteArray& uidMap, const QByteArray& gidMap)
 {
     if (!home.isEmpty()) {
         bool ownNamespace = ::unshare(CLONE_NEWNS) == 0;
@@ -403,7 +402,8 @@ protected:
         }
         // Nothing left behind in the settings folder but the program's own files.
         for (const auto& [path, entry] : after) {
-            if (path.startsWith(QStringLiteral("home/.config/Ardentis/")) && !before.count(path) && !machine.isOwn(path))
+            if (path.startsWith(QStringLiteral("home/.config/Ardentis/")) && !before.count(path)
+                && !machine.isOwn(path))
                 ADD_FAILURE() << "left behind: " << path.toStdString();
         }
         ++programRuns;

@@ -6,13 +6,13 @@
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
-#include "shell/PromotionalDraw.h"
 #include "settings/Codec.h"
+#include "shell/ProgramFlow.h"
+#include "shell/PromotionalDraw.h"
 #include "shell/UpdateReminder.h"
 #include "windows/EntryWindow.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +23,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
-
 
 namespace {
 
@@ -61,14 +60,18 @@ protected:
 
 TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
 {
-    struct Case { double r; int n; bool fullBrandInFront; };
+    struct Case {
+        double r;
+        int n;
+        bool fullBrandInFront;
+    };
     const Case cases[] = {
-        {0.0, 1, false},           {1.0 / 12 - 1e-9, 1, false}, {1.0 / 12 + 1e-9, 2, true},
-        {3.0 / 12, 2, true},        // 2.5 goes to the even neighbour
-        {5.0 / 12, 4, true},        // 3.5 as well
-        {0.5, 4, true},             {7.0 / 12, 4, true} /* 4.5 */, {8.0 / 12, 5, false},
-        {9.0 / 12, 6, true},
-        {11.0 / 12 - 1e-9, 6, true}, {11.0 / 12 + 1e-9, 7, false}, {0.999999, 7, false},
+        {0.0, 1, false},      {1.0 / 12 - 1e-9, 1, false},   {1.0 / 12 + 1e-9, 2, true},
+        {3.0 / 12, 2, true},  // 2.5 goes to the even neighbour
+        {5.0 / 12, 4, true},  // 3.5 as well
+        {0.5, 4, true},       {7.0 / 12, 4, true} /* 4.5 */, {8.0 / 12, 5, false},
+        {9.0 / 12, 6, true},  {11.0 / 12 - 1e-9, 6, true},   {11.0 / 12 + 1e-9, 7, false},
+        {0.999999, 7, false},
     };
     for (const Case& c : cases) {
         EntryWindow* main = flow().entryWindow();
@@ -76,11 +79,14 @@ TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
         ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblCobrand"));  // as the window was designed
         scriptRandom({c.r});
         EXPECT_EQ(shell::drawFrontOffer(*main), c.n) << c.r;
-        EXPECT_EQ(offerInFront(main), c.fullBrandInFront ? static_cast<QWidget*>(control<LinkLabel>(main, "lblFullBrand"))
-                                                         : static_cast<QWidget*>(control<LinkLabel>(main, "lblCobrand")))
+        EXPECT_EQ(offerInFront(main), c.fullBrandInFront
+                                          ? static_cast<QWidget*>(control<LinkLabel>(main, "lblFullBrand"))
+                                          : static_cast<QWidget*>(control<LinkLabel>(main, "lblCobrand")))
             << c.r;
-        EXPECT_EQ(control<LinkLabel>(main, "lblCobrand")->geometry(), control<LinkLabel>(main, "lblFullBrand")->geometry());
-        EXPECT_TRUE(control<LinkLabel>(main, "lblCobrand")->isVisible() && control<LinkLabel>(main, "lblFullBrand")->isVisible());
+        EXPECT_EQ(control<LinkLabel>(main, "lblCobrand")->geometry(),
+                  control<LinkLabel>(main, "lblFullBrand")->geometry());
+        EXPECT_TRUE(control<LinkLabel>(main, "lblCobrand")->isVisible()
+                    && control<LinkLabel>(main, "lblFullBrand")->isVisible());
         freshProgram();
         settle();
     }
@@ -100,7 +106,9 @@ TEST_F(Startup, theOfferInFrontStaysThroughFindAndBackAndTheResultWindowIsNeverD
     control<QPushButton>(main, "cmdNext")->click();
     ResultWindow* display = flow().loadedResultWindow();
     ASSERT_NE(display, nullptr);
-    EXPECT_EQ(control<QGroupBox>(display, "Frame5")->childAt(control<LinkLabel>(display, "lblFullBrand")->geometry().center()), control<LinkLabel>(display, "lblFullBrand"));
+    EXPECT_EQ(control<QGroupBox>(display, "Frame5")
+                  ->childAt(control<LinkLabel>(display, "lblFullBrand")->geometry().center()),
+              control<LinkLabel>(display, "lblFullBrand"));
     control<QPushButton>(display, "cmdBack")->click();
     settle();
     EXPECT_EQ(offerInFront(main), control<LinkLabel>(main, "lblFullBrand"));
@@ -144,8 +152,8 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
 
     platform::InstanceLock second(name, lockFolder.path());
     EXPECT_FALSE(flow().start(second));
-    EXPECT_EQ(messages.shown, QList<ShownMessage>({{QStringLiteral("Application is already running"),
-                                                    platform::Notice}}));
+    EXPECT_EQ(messages.shown,
+              QList<ShownMessage>({{QStringLiteral("Application is already running"), platform::Notice}}));
     EXPECT_EQ(end.statuses, QList<int>{0});
     EXPECT_TRUE(flow().loadedWindows().isEmpty());  // so no offer was drawn either
     EXPECT_EQ(userSettings()->value(key).toString(), old);

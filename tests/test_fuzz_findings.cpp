@@ -20,8 +20,8 @@ TEST(FuzzFindings, aLeadingByteOrderMarkSurvivesTheSettingsEncoding)
 // text that was never stored instead of to nothing.
 TEST(FuzzFindings, digitsOfOtherScriptsAreNoHexDigits)
 {
-    for (const QString& stored : {QStringLiteral("\u1042B"), QStringLiteral("\u0663\u0663"),
-                                  QStringLiteral("3e\uff10\uff11")}) {
+    for (const QString& stored :
+         {QStringLiteral("\u1042B"), QStringLiteral("\u0663\u0663"), QStringLiteral("3e\uff10\uff11")}) {
         EXPECT_FALSE(settings::decode(stored).has_value()) << stored.toStdString();
     }
     EXPECT_TRUE(settings::decode(QStringLiteral("3E3e")).has_value());

@@ -71,8 +71,8 @@ TEST(InstanceLock, theRunningCopyIsFoundWhereverTheNextOneLooksAndWhateverWasDel
 
 TEST(InstanceLock, aGarbledOrEmptyLockFileWithNoHolderIsTakenOverAndCleared)
 {
-    for (const QByteArray& leftover : {QByteArray(), QByteArray("\xff\xfe garbage\n\0\x01", 14),
-                                       QByteArray(100000, 'x')}) {
+    for (const QByteArray& leftover :
+         {QByteArray(), QByteArray("\xff\xfe garbage\n\0\x01", 14), QByteArray(100000, 'x')}) {
         QTemporaryDir folder;
         platform::InstanceLock lock(uniqueName(), folder.path());
         QFile file(lock.filePath());

@@ -4,11 +4,11 @@
 
 #include "links/WebPages.h"
 #include "platform/ProgramInfo.h"
+#include "shell/ProgramFlow.h"
 #include "windows/AboutBox.h"
 #include "windows/EntryWindow.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,11 +41,15 @@ struct Item {
 
 // The same items in both windows open the same pages.
 const Item menuItems[] = {
-    {"mnuOnline", "help-web-page"}, {"mnuVisit", "home-page"}, {"mnuUpdate", "download-web-page"},
+    {"mnuOnline", "help-web-page"},
+    {"mnuVisit", "home-page"},
+    {"mnuUpdate", "download-web-page"},
     {"mnuDonate", "donate"},
 };
 const Item labels[] = {
-    {"Label61", "home-page"}, {"lblCobrand", "co-brand"}, {"lblFullBrand", "fully-branded"},
+    {"Label61", "home-page"},
+    {"lblCobrand", "co-brand"},
+    {"lblFullBrand", "fully-branded"},
 };
 
 QStringList activateAll(QWidget* window)
@@ -79,17 +83,21 @@ QStringList activateAll(QWidget* window)
 
 TEST(PageAddresses, areTheSiteHostThePathAndThePageKeyAndNothingElse)
 {
-    EXPECT_EQ(page("home-page"), QStringLiteral("http://") + QLatin1String(program::SiteHost) + QStringLiteral("/ardentis/ssd.php?page=home-page"));
-    EXPECT_EQ(page("quillonsoftwares"),
-              QStringLiteral("http://") + QLatin1String(program::SiteHost) + QStringLiteral("/ardentis/ssd.php?page=quillonsoftwares"));
+    EXPECT_EQ(page("home-page"), QStringLiteral("http://") + QLatin1String(program::SiteHost)
+                                     + QStringLiteral("/ardentis/ssd.php?page=home-page"));
+    EXPECT_EQ(page("quillonsoftwares"), QStringLiteral("http://") + QLatin1String(program::SiteHost)
+                                            + QStringLiteral("/ardentis/ssd.php?page=quillonsoftwares"));
 }
 
 TEST_F(Links, eachOpenerOpensItsOwnPageOncePerCall)
 {
     const std::pair<void (*)(), const char*> openers[] = {
-        {links::openHomePage, "home-page"},         {links::openOnlineHelpPage, "help-web-page"},
-        {links::openDownloadPage, "download-web-page"}, {links::openDonatePage, "donate"},
-        {links::openFullBrandPage, "fully-branded"}, {links::openCoBrandPage, "co-brand"},
+        {links::openHomePage, "home-page"},
+        {links::openOnlineHelpPage, "help-web-page"},
+        {links::openDownloadPage, "download-web-page"},
+        {links::openDonatePage, "donate"},
+        {links::openFullBrandPage, "fully-branded"},
+        {links::openCoBrandPage, "co-brand"},
         {links::openSoftwaresPage, "quillonsoftwares"},
     };
     QStringList expected;
@@ -128,7 +136,8 @@ TEST_F(Links, theResultWindowOpensTheSameAddressesAsTheMainWindow)
 
 TEST_F(Links, makeMoneyOnlineIsSwitchedOffButWouldOpenTheFullBrandOffer)
 {
-    for (QAction* item : {control<QAction>(flow().entryWindow(), "mnuMakeMoneyOnline"), control<QAction>(flow().resultWindow(), "mnuMakeMoneyOnline")}) {
+    for (QAction* item : {control<QAction>(flow().entryWindow(), "mnuMakeMoneyOnline"),
+                          control<QAction>(flow().resultWindow(), "mnuMakeMoneyOnline")}) {
         EXPECT_FALSE(item->isEnabled());
         item->trigger();  // a switched-off item does nothing
         EXPECT_TRUE(pages.addresses.isEmpty());
@@ -152,9 +161,12 @@ TEST_F(Links, aboutBoxOpensModallyShowsItsTextsAndItsLinksKeepItOpen)
         EXPECT_TRUE(about->isModal());
         EXPECT_EQ(about->windowTitle(), QLatin1String(program::WindowCaption));
         EXPECT_EQ(control<QLabel>(about, "Label2")->text(), QLatin1String(program::WindowCaption));
-        EXPECT_TRUE(control<QLabel>(about, "Label1")->text().startsWith(QStringLiteral("QX Ardentis describes the placement of Pallas")));
+        EXPECT_TRUE(control<QLabel>(about, "Label1")
+                        ->text()
+                        .startsWith(QStringLiteral("QX Ardentis describes the placement of Pallas")));
         EXPECT_EQ(control<QLabel>(about, "Label5")->text(), QStringLiteral("Click here for more details"));
-        EXPECT_EQ(control<LinkLabel>(about, "lblHomePage")->text(), QStringLiteral("Click here to visit ") + QLatin1String(program::SiteHost));
+        EXPECT_EQ(control<LinkLabel>(about, "lblHomePage")->text(),
+                  QStringLiteral("Click here to visit ") + QLatin1String(program::SiteHost));
         EXPECT_TRUE(QTest::qWaitForWindowActive(about));
         EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(about, "cmdOK"));
         EXPECT_TRUE(control<QPushButton>(about, "cmdOK")->isDefault());

@@ -24,14 +24,15 @@ struct Seen {
 void collectFocused(QAccessibleInterface* node, QStringList& focused)
 {
     if (node->state().focused)
-        focused.append(QString::fromLatin1(node->object()->metaObject()->className()) + u' ' + node->text(QAccessible::Name));
+        focused.append(QString::fromLatin1(node->object()->metaObject()->className()) + u' '
+                       + node->text(QAccessible::Name));
     for (int i = 0; i < node->childCount(); ++i)
         collectFocused(node->child(i), focused);
 }
 
 // Shows the box for real and answers it with `press` once it is up.
-platform::MessageAnswer showAndPress(const QString& text, platform::MessageStyle style, QMessageBox::StandardButton press,
-                                     Seen& seen)
+platform::MessageAnswer showAndPress(const QString& text, platform::MessageStyle style,
+                                     QMessageBox::StandardButton press, Seen& seen)
 {
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -49,8 +50,7 @@ platform::MessageAnswer showAndPress(const QString& text, platform::MessageStyle
 TEST(RealMessageBox, informationBoxHasTheProgramTitleAndOneOkButton)
 {
     Seen seen;
-    EXPECT_EQ(showAndPress(QStringLiteral("Please Enter only Letters"), platform::Notice,
-                           QMessageBox::Ok, seen),
+    EXPECT_EQ(showAndPress(QStringLiteral("Please Enter only Letters"), platform::Notice, QMessageBox::Ok, seen),
               platform::MessageAnswer::Ok);
     EXPECT_EQ(seen.title, QStringLiteral("QX Ardentis"));
     EXPECT_EQ(seen.text, QStringLiteral("Please Enter only Letters"));
@@ -62,8 +62,7 @@ TEST(RealMessageBox, informationBoxHasTheProgramTitleAndOneOkButton)
 TEST(RealMessageBox, criticalBoxShowsTheCriticalIcon)
 {
     Seen seen;
-    showAndPress(QStringLiteral("Please Enter Proper Email Address"), platform::Refusal,
-                 QMessageBox::Ok, seen);
+    showAndPress(QStringLiteral("Please Enter Proper Email Address"), platform::Refusal, QMessageBox::Ok, seen);
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.title, QStringLiteral("QX Ardentis"));
 }
@@ -73,13 +72,11 @@ TEST(RealMessageBox, aQuestionShowsYesAndNoOnTwoLinesAndReportsTheAnswer)
     const QString text = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
     Seen seen;
-    EXPECT_EQ(showAndPress(text, platform::Question, QMessageBox::Yes, seen),
-              platform::MessageAnswer::Yes);
+    EXPECT_EQ(showAndPress(text, platform::Question, QMessageBox::Yes, seen), platform::MessageAnswer::Yes);
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(seen.focused, QStringList{"QPushButton Yes"});
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.text, QStringLiteral("There maybe an update to this software available\n"
                                         "Do you want to check for an update?"));
-    EXPECT_EQ(showAndPress(text, platform::Question, QMessageBox::No, seen),
-              platform::MessageAnswer::No);
+    EXPECT_EQ(showAndPress(text, platform::Question, QMessageBox::No, seen), platform::MessageAnswer::No);
 }

@@ -8,10 +8,10 @@
 
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
+#include "shell/ProgramFlow.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,7 +120,10 @@ private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
     template <class T>
-    const T& anyOf(const QList<T>& list) { return list.at(pick(static_cast<int>(list.size()))); }
+    const T& anyOf(const QList<T>& list)
+    {
+        return list.at(pick(static_cast<int>(list.size())));
+    }
 
     void note(const QString& what)
     {
@@ -131,7 +134,8 @@ private:
 
     QWidget* liveWindow(bool main)
     {
-        QWidget* window = main ? static_cast<QWidget*>(flow().entryWindow()) : static_cast<QWidget*>(flow().farewellDialog());
+        QWidget* window =
+            main ? static_cast<QWidget*>(flow().entryWindow()) : static_cast<QWidget*>(flow().farewellDialog());
         if (!window->isVisible())
             window->show();
         if (QApplication::activeWindow() != window) {
@@ -162,16 +166,26 @@ private:
     Key randomKey()
     {
         static const QList<Key> special = {
-            {Qt::Key_Backspace, QStringLiteral("\b")}, {Qt::Key_Delete, QStringLiteral("\x7f")},
-            {Qt::Key_Return, QStringLiteral("\r")},    {Qt::Key_Enter, QStringLiteral("\r")},
-            {Qt::Key_Tab, QStringLiteral("\t")},       {Qt::Key_Backtab, QString()},
-            {Qt::Key_Escape, QStringLiteral("\x1b")},  {Qt::Key_Left, QString()},
-            {Qt::Key_Right, QString()},                {Qt::Key_Up, QString()},
-            {Qt::Key_Down, QString()},                 {Qt::Key_Home, QString()},
-            {Qt::Key_End, QString()},                  {Qt::Key_PageDown, QString()},
-            {Qt::Key_Insert, QString()},               {Qt::Key_F1, QString()},
-            {Qt::Key_F4, QString()},                   {Qt::Key_F18, QString()},
-            {Qt::Key_Paste, QString()},                {Qt::Key_Space, QStringLiteral(" ")},
+            {Qt::Key_Backspace, QStringLiteral("\b")},
+            {Qt::Key_Delete, QStringLiteral("\x7f")},
+            {Qt::Key_Return, QStringLiteral("\r")},
+            {Qt::Key_Enter, QStringLiteral("\r")},
+            {Qt::Key_Tab, QStringLiteral("\t")},
+            {Qt::Key_Backtab, QString()},
+            {Qt::Key_Escape, QStringLiteral("\x1b")},
+            {Qt::Key_Left, QString()},
+            {Qt::Key_Right, QString()},
+            {Qt::Key_Up, QString()},
+            {Qt::Key_Down, QString()},
+            {Qt::Key_Home, QString()},
+            {Qt::Key_End, QString()},
+            {Qt::Key_PageDown, QString()},
+            {Qt::Key_Insert, QString()},
+            {Qt::Key_F1, QString()},
+            {Qt::Key_F4, QString()},
+            {Qt::Key_F18, QString()},
+            {Qt::Key_Paste, QString()},
+            {Qt::Key_Space, QStringLiteral(" ")},
         };
         const int kind = pick(10);
         if (kind < 5) {  // a letter, the most common key in a name box
@@ -194,11 +208,16 @@ private:
     Qt::KeyboardModifiers randomModifiers()
     {
         const int n = pick(100);
-        if (n < 64) return Qt::NoModifier;
-        if (n < 80) return Qt::ShiftModifier;
-        if (n < 88) return Qt::ControlModifier;
-        if (n < 94) return Qt::AltModifier;
-        if (n < 97) return Qt::ControlModifier | Qt::ShiftModifier;
+        if (n < 64)
+            return Qt::NoModifier;
+        if (n < 80)
+            return Qt::ShiftModifier;
+        if (n < 88)
+            return Qt::ControlModifier;
+        if (n < 94)
+            return Qt::AltModifier;
+        if (n < 97)
+            return Qt::ControlModifier | Qt::ShiftModifier;
         return Qt::MetaModifier;
     }
 
@@ -320,7 +339,9 @@ private:
         }
         if (ResultWindow* display = flow().loadedResultWindow()) {
             ++counts["results shown"];
-            QTest::mouseClick(chance(0.5) ? control<QPushButton>(display, "cmdBack") : control<QPushButton>(display, "cmdExit"), Qt::LeftButton);
+            QTest::mouseClick(chance(0.5) ? control<QPushButton>(display, "cmdBack")
+                                          : control<QPushButton>(display, "cmdExit"),
+                              Qt::LeftButton);
         }
         settle();
     }
@@ -346,11 +367,12 @@ TEST_F(MonkeyTest, randomKeysPastesAndClicksNeverBreakTheEntryWindowOrTheFarewel
     // The offscreen platform and QTest report thousands of harmless notes
     // (no window raising, keys a widget ignored); keep them off the log.
     static int notes = 0;
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        ++notes;
-        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
-            ADD_FAILURE() << "Qt reported: " << text.toStdString();
-    });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            ++notes;
+            if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+                ADD_FAILURE() << "Qt reported: " << text.toStdString();
+        });
     Monkey monkey(seed);
     qsizetype checkedMessages = 0;
     qsizetype checkedPages = 0;
@@ -362,17 +384,19 @@ TEST_F(MonkeyTest, randomKeysPastesAndClicksNeverBreakTheEntryWindowOrTheFarewel
 
         if (const EntryWindow* main = flow().loadedEntryWindow()) {
             ASSERT_TRUE(capitalsAndSpaces.match(control<QLineEdit>(main, "txtName")->text()).hasMatch())
-                << "name box holds \"" << control<QLineEdit>(main, "txtName")->text().toStdString() << "\"\n" << context.toStdString();
+                << "name box holds \"" << control<QLineEdit>(main, "txtName")->text().toStdString() << "\"\n"
+                << context.toStdString();
         }
         for (; checkedMessages < messages.shown.size(); ++checkedMessages) {
             const ShownMessage& shown = messages.shown.at(checkedMessages);
-            ASSERT_TRUE(ownMessages().contains(shown))
-                << "message \"" << shown.text.toStdString() << "\" style " << ::testing::PrintToString(shown.style) << "\n"
-                << context.toStdString();
+            ASSERT_TRUE(ownMessages().contains(shown)) << "message \"" << shown.text.toStdString() << "\" style "
+                                                       << ::testing::PrintToString(shown.style) << "\n"
+                                                       << context.toStdString();
         }
         for (; checkedPages < pages.addresses.size(); ++checkedPages) {
             ASSERT_TRUE(pages.addresses.at(checkedPages).startsWith(pagePrefix))
-                << pages.addresses.at(checkedPages).toStdString() << "\n" << context.toStdString();
+                << pages.addresses.at(checkedPages).toStdString() << "\n"
+                << context.toStdString();
         }
         for (const int status : end.statuses)
             ASSERT_EQ(status, 0) << context.toStdString();

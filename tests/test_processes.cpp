@@ -83,8 +83,8 @@ private:
 bool dismiss(const QString& window, QProcess& copy)
 {
     for (int attempt = 0; attempt < 10 && copy.state() != QProcess::NotRunning; ++attempt) {
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
-                                        QStringLiteral("key"), QStringLiteral("Return")});
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window, QStringLiteral("key"),
+                 QStringLiteral("Return")});
         copy.waitForFinished(1000);
     }
     return copy.state() == QProcess::NotRunning;
@@ -154,12 +154,12 @@ public:
             if (fd >= 0)
                 ::flock(fd, LOCK_EX | LOCK_NB);
             const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address {};
+            sockaddr_un address{};
             address.sun_family = AF_UNIX;
             std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
             const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-            const bool bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0
-                               && ::listen(socket, 16) == 0;
+            const bool bound =
+                ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(socket, 16) == 0;
             const char result = bound && fd >= 0 ? 'y' : 'n';
             [[maybe_unused]] const auto written = ::write(ready[1], &result, 1);
             ::pause();
@@ -245,13 +245,16 @@ TEST_F(Copies, ofTenCopiesStartedTogetherExactlyOneKeepsRunning)
         copies.push_back(user.start());
 
     // Every copy settles on either its main window or the refusal.
-    ASSERT_TRUE(waitFor([&] {
-        for (const auto& copy : copies) {
-            if (windows(copy->processId(), mainCaption).isEmpty() && windows(copy->processId(), boxCaption).isEmpty())
-                return false;
-        }
-        return true;
-    }, 30000));
+    ASSERT_TRUE(waitFor(
+        [&] {
+            for (const auto& copy : copies) {
+                if (windows(copy->processId(), mainCaption).isEmpty()
+                    && windows(copy->processId(), boxCaption).isEmpty())
+                    return false;
+            }
+            return true;
+        },
+        30000));
     int running = 0;
     for (const auto& copy : copies) {
         const QStringList refusal = windows(copy->processId(), boxCaption);
@@ -297,8 +300,8 @@ TEST_F(Copies, withoutARuntimeFolderItSaysNothingWhileQtsOtherWarningsStillShow)
     EXPECT_EQ(quiet->readAllStandardError().toStdString(), "");
     EXPECT_EQ(quiet->readAllStandardOutput().toStdString(), "");
 
-    auto warned = user.start(User::Runtime::None, {{QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY"),
-                                                    QStringLiteral("Sideways")}});
+    auto warned = user.start(User::Runtime::None,
+                             {{QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY"), QStringLiteral("Sideways")}});
     ASSERT_TRUE(runs(*warned));
     stop(*warned);
     const std::string said = warned->readAllStandardError().toStdString();
@@ -313,8 +316,7 @@ TEST_F(Copies, deletingTheLockFilesWhileACopyRunsLetsNoSecondOneStart)
     for (const QString& folder : {user.runtime(), user.home_() + QStringLiteral("/.cache")}) {
         QDir dir(folder);
         for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            QFileInfo(dir.filePath(entry)).isDir() ? QDir(dir.filePath(entry)).removeRecursively()
-                                                   : dir.remove(entry);
+            QFileInfo(dir.filePath(entry)).isDir() ? QDir(dir.filePath(entry)).removeRecursively() : dir.remove(entry);
         }
     }
     auto second = user.start();
@@ -357,7 +359,7 @@ TEST_F(Copies, backBringsOnlyTheMainWindowIntoView)
     // Every window that comes into view is mapped: watch the screen's top level.
     QProcess watch;
     watch.start(QStringLiteral("stdbuf"), {QStringLiteral("-oL"), QStringLiteral("xev"), QStringLiteral("-root"),
-                                          QStringLiteral("-event"), QStringLiteral("substructure")});
+                                           QStringLiteral("-event"), QStringLiteral("substructure")});
     ASSERT_TRUE(watch.waitForStarted());
     QThread::msleep(500);
     keys(result, {QStringLiteral("alt+b")});
@@ -367,7 +369,8 @@ TEST_F(Copies, backBringsOnlyTheMainWindowIntoView)
     watch.waitForFinished(5000);
     // MapNotify on the root names the mapped window on its second line.
     QStringList mapped;
-    const QRegularExpression mapNotify(QStringLiteral("MapNotify event[^\\n]*\\n\\s*event 0x[0-9a-f]+, window (0x[0-9a-f]+)"));
+    const QRegularExpression mapNotify(
+        QStringLiteral("MapNotify event[^\\n]*\\n\\s*event 0x[0-9a-f]+, window (0x[0-9a-f]+)"));
     const QString output = QString::fromLatin1(watch.readAllStandardOutput());
     for (const QRegularExpressionMatch& match : mapNotify.globalMatch(output))
         mapped.append(match.captured(1));

@@ -3,12 +3,12 @@
 // while they are open; and focus that shows when Tab moves it.
 #include "TestSupport.h"
 
+#include "shell/ProgramFlow.h"
 #include "windows/AboutBox.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
 #include "windows/Style.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -207,8 +207,8 @@ int longestChangedBand(const QImage& before, const QImage& after, bool across)
     int longest = 0;
     for (int line = 0; line + 1 < lines; ++line) {
         for (int at = 0, run = 0; at < length; ++at) {
-            const bool both = across ? changed(at, line) && changed(at, line + 1)
-                                     : changed(line, at) && changed(line + 1, at);
+            const bool both =
+                across ? changed(at, line) && changed(at, line + 1) : changed(line, at) && changed(line + 1, at);
             run = both ? run + 1 : 0;
             longest = std::max(longest, run);
         }

@@ -5,8 +5,8 @@
 #include "links/Referral.h"
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
-#include "windows/FarewellDialog.h"
 #include "shell/ProgramFlow.h"
+#include "windows/FarewellDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QStringDecoder>
+#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -51,7 +51,7 @@ QList<std::pair<QString, QString>> formFields(const QString& address)
 class Referral : public WidgetTest {
 protected:
     FarewellDialog* fill(const QString& name, const QString& email, const QString& friendName,
-                        const QString& friendEmail)
+                         const QString& friendEmail)
     {
         FarewellDialog* dialog = flow().farewellDialog();
         control<QLineEdit>(dialog, "txtName")->setText(name);
@@ -66,7 +66,13 @@ protected:
 
 TEST_F(Referral, checksTheAddressesFirstThenEachFieldInOrder)
 {
-    struct Case { const char* name; const char* email; const char* friendName; const char* friendEmail; const char* message; };
+    struct Case {
+        const char* name;
+        const char* email;
+        const char* friendName;
+        const char* friendEmail;
+        const char* message;
+    };
     const Case cases[] = {
         // Same address twice wins over everything else that is wrong.
         {"Your Name", "a@b.c", "Friend's Name", "a@b.c", "Please Enter Distinct Email Addresses"},
@@ -89,7 +95,7 @@ TEST_F(Referral, checksTheAddressesFirstThenEachFieldInOrder)
         messages.shown.clear();
         pages.addresses.clear();
         FarewellDialog* dialog = fill(QLatin1String(c.name), QLatin1String(c.email), QLatin1String(c.friendName),
-                                     QLatin1String(c.friendEmail));
+                                      QLatin1String(c.friendEmail));
         QTest::mouseClick(control<QPushButton>(dialog, "cmdSubmit"), Qt::LeftButton);
         if (c.message) {
             EXPECT_EQ(messages.shown, QList<ShownMessage>({{QLatin1String(c.message), Critical}})) << c.email;
@@ -104,12 +110,13 @@ TEST_F(Referral, checksTheAddressesFirstThenEachFieldInOrder)
 
 TEST_F(Referral, anEmptiedMessageIsRefusedAndTheOthersAreCheckedInTheModule)
 {
-    FarewellDialog* dialog = fill(QStringLiteral("Ann"), QStringLiteral("ann@x.org"), QStringLiteral("Bob"),
-                                 QStringLiteral("bob@x.org"));
+    FarewellDialog* dialog =
+        fill(QStringLiteral("Ann"), QStringLiteral("ann@x.org"), QStringLiteral("Bob"), QStringLiteral("bob@x.org"));
     dialog->show();
     control<QPlainTextEdit>(dialog, "txtMessage")->setFocus(Qt::TabFocusReason);
     control<QPlainTextEdit>(dialog, "txtMessage")->clear();
-    control<QPushButton>(dialog, "cmdSubmit")->setFocus(Qt::TabFocusReason);  // leaving it empty brings the placeholder back
+    control<QPushButton>(dialog, "cmdSubmit")
+        ->setFocus(Qt::TabFocusReason);  // leaving it empty brings the placeholder back
     control<QPushButton>(dialog, "cmdSubmit")->click();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Message")});
 
@@ -130,8 +137,8 @@ TEST_F(Referral, anEmptiedMessageIsRefusedAndTheOthersAreCheckedInTheModule)
 
 TEST_F(Referral, aValidRequestOpensTheAddressWithItsKeysInOrderEachTimeItIsSent)
 {
-    FarewellDialog* dialog = fill(QStringLiteral("  Ann Lee "), QStringLiteral("ann@x.org"),
-                                 QStringLiteral("Bob"), QStringLiteral("bob@x.org"));
+    FarewellDialog* dialog = fill(QStringLiteral("  Ann Lee "), QStringLiteral("ann@x.org"), QStringLiteral("Bob"),
+                                  QStringLiteral("bob@x.org"));
     control<QPushButton>(dialog, "cmdSubmit")->click();
     control<QPushButton>(dialog, "cmdSubmit")->click();
     // Sent trimmed, the untouched message as it stands; the box keeps what was typed.
@@ -152,10 +159,18 @@ TEST_F(Referral, aValidRequestOpensTheAddressWithItsKeysInOrderEachTimeItIsSent)
 TEST_F(Referral, thePageReadsBackExactlyWhatWasTypedHoweverHostile)
 {
     const QStringList values = {
-        QStringLiteral("Tom & Jerry"), QStringLiteral("x&taf6=evil"), QStringLiteral("p#frag"),
-        QStringLiteral("1+1=2"),        QStringLiteral("%41"),        QStringLiteral("Zo\u00eb M\u00fcller"),
-        QStringLiteral("\u674e\u5c0f\u9f99"), QStringLiteral("line one\r\nline two"), QStringLiteral("a?b/c;d"),
-        QStringLiteral("\U0001F600 tab\there"), QStringLiteral("plain"), QStringLiteral("\uFEFF\uFEFFBOM"),
+        QStringLiteral("Tom & Jerry"),
+        QStringLiteral("x&taf6=evil"),
+        QStringLiteral("p#frag"),
+        QStringLiteral("1+1=2"),
+        QStringLiteral("%41"),
+        QStringLiteral("Zo\u00eb M\u00fcller"),
+        QStringLiteral("\u674e\u5c0f\u9f99"),
+        QStringLiteral("line one\r\nline two"),
+        QStringLiteral("a?b/c;d"),
+        QStringLiteral("\U0001F600 tab\there"),
+        QStringLiteral("plain"),
+        QStringLiteral("\uFEFF\uFEFFBOM"),
     };
     for (const QString& value : values) {
         const QString email = QStringLiteral("a") + value + QStringLiteral("@b.c");
@@ -165,8 +180,8 @@ TEST_F(Referral, thePageReadsBackExactlyWhatWasTypedHoweverHostile)
         const QStringList keys = {QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
                                   QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
                                   QStringLiteral("taf6")};
-        const QStringList sent = {QStringLiteral("qxms-refer-a-friend"), value, email, value, value + value,
-                                  email + value, siteFolder()};
+        const QStringList sent = {
+            QStringLiteral("qxms-refer-a-friend"), value, email, value, value + value, email + value, siteFolder()};
         for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(fields[i].first, keys[i]) << address.toStdString();
             EXPECT_EQ(fields[i].second, sent[i]) << address.toStdString();
@@ -179,7 +194,7 @@ TEST_F(Referral, thePageReadsBackExactlyWhatWasTypedHoweverHostile)
 TEST_F(Referral, theFormSendsTypedHostileTextIntact)
 {
     FarewellDialog* dialog = fill(QStringLiteral("Tom & Jerry"), QStringLiteral("t+j@x.org"),
-                                 QStringLiteral("x&taf6=evil#"), QStringLiteral("%41@y.org"));
+                                  QStringLiteral("x&taf6=evil#"), QStringLiteral("%41@y.org"));
     control<QPushButton>(dialog, "cmdSubmit")->click();
     ASSERT_EQ(pages.addresses.size(), 1);
     const auto fields = formFields(pages.addresses.first());
@@ -198,9 +213,11 @@ TEST_F(Referral, boxesFilledToTheirLimitsWithTheWidestCharactersStillMakeAReques
     dialog->show();
     // The euro sign takes three bytes of UTF-8, nine characters percent-encoded.
     const QString wide(20000, u'\u20ac');
-    const std::pair<const char*, QString> boxes[] = {
-        {"txtName", wide}, {"txtEmail", QStringLiteral("a@b.") + wide}, {"txtMessage", wide},
-        {"txtFriendName", wide}, {"txtFriendEmail", QStringLiteral("c@d.") + wide}};
+    const std::pair<const char*, QString> boxes[] = {{"txtName", wide},
+                                                     {"txtEmail", QStringLiteral("a@b.") + wide},
+                                                     {"txtMessage", wide},
+                                                     {"txtFriendName", wide},
+                                                     {"txtFriendEmail", QStringLiteral("c@d.") + wide}};
     for (const auto& [name, text] : boxes) {
         QWidget* box = control<QWidget>(dialog, name);
         box->setFocus(Qt::TabFocusReason);

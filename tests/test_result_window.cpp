@@ -2,11 +2,11 @@
 // it shows beside them, and the ways back and out.
 #include "TestSupport.h"
 
+#include "shell/ProgramFlow.h"
 #include "sign/SignReadings.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,8 +43,9 @@ TEST_F(ResultWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
     ASSERT_NE(flow().loadedFarewellDialog(), nullptr);  // loaded by being hidden
     EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Leo"));
-    EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), QStringLiteral("You will an attention-seeker. So your problems will also "
-                                                           "be solved in dramatic and showy ways."));
+    EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(),
+              QStringLiteral("You will an attention-seeker. So your problems will also "
+                             "be solved in dramatic and showy ways."));
     EXPECT_TRUE(messages.shown.isEmpty());
 
     // Back brings the entries back untouched; the next find starts afresh.

@@ -4,11 +4,11 @@
 // own (tests/on-accessibility-bus.sh), where Qt's bridge to the bus is up.
 #include "TestSupport.h"
 
+#include "shell/ProgramFlow.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
-#include "shell/ProgramFlow.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -42,7 +42,8 @@ public:
         toldSoFar().clear();
         // The bridge to the accessibility bus comes up once the event loop runs.
         EXPECT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }, 5000))
-            << "no accessibility bus: run with QT_QPA_PLATFORM=xcb and QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 under dbus-run-session";
+            << "no accessibility bus: run with QT_QPA_PLATFORM=xcb and QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 under "
+               "dbus-run-session";
         m_previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             const QString inserted = event->type() == QAccessible::TextInserted
                                          ? static_cast<QAccessibleTextInsertEvent*>(event)->textInserted()
@@ -66,7 +67,6 @@ public:
 private:
     QAccessible::UpdateHandler m_previous;
 };
-
 
 }  // namespace
 

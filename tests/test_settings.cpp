@@ -28,8 +28,8 @@ TEST(SettingsCodec, roundTripsAnyTextKeepsEmptyEmptyAndUsesNoCapitals)
         EXPECT_EQ(settings::decode(encoded.toUpper()), text);  // keys read back in other case
     }
     EXPECT_NE(settings::encode(QStringLiteral("Duration")), settings::encode(QStringLiteral("duration")));
-    for (const QString& junk : {QStringLiteral("abc"), QStringLiteral("zz"), QStringLiteral("12/07/26"),
-                                QStringLiteral("\u00e9\u00e9")})
+    for (const QString& junk :
+         {QStringLiteral("abc"), QStringLiteral("zz"), QStringLiteral("12/07/26"), QStringLiteral("\u00e9\u00e9")})
         EXPECT_FALSE(settings::decode(junk).has_value()) << junk.toStdString();
 }
 
@@ -217,8 +217,7 @@ TEST_F(Store, aFileSomeoneElseCouldRedirectIsNeverWrittenButTheUsersOwnLinksAreF
 TEST_F(Store, aLeadingByteOrderMarkIsReadAsQtReadsIt)
 {
     write("\xEF\xBB\xBF[Settings]\r\nk=1\r\n");
-    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
-              QStringLiteral("1"));
+    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")), QStringLiteral("1"));
     ASSERT_TRUE(recordAt(file()));
     EXPECT_EQ(content(), QByteArray("\xEF\xBB\xBF[Settings]\r\nk=2\r\n"));
     EXPECT_EQ(QSettings(file(), QSettings::IniFormat).value(QStringLiteral("Settings/k")), QStringLiteral("2"));
@@ -235,11 +234,9 @@ TEST_F(Store, aFileBeyond64KiBIsReadAndWrittenButNeverGrownPastWhatIsRead)
     write(filled(65530, ""));
     ASSERT_TRUE(recordAt(file()));
     EXPECT_GT(content().size(), 65536);
-    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
-              QStringLiteral("2"));
+    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")), QStringLiteral("2"));
     write(filled(65537, "[Settings]\nk=2020\n"));
-    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")),
-              QStringLiteral("2020"));
+    EXPECT_EQ(settings::Store(file()).value(QStringLiteral("Settings"), QStringLiteral("k")), QStringLiteral("2020"));
 
     const QByteArray nearTheLimit = filled(settings::Store::MaxFileSize - 4, "");
     write(nearTheLimit);

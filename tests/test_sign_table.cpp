@@ -74,7 +74,8 @@ std::map<int, std::array<ReadableEntry, 12>> readableTable()
             const qsizetype from = months.indexOf(match.captured(1));
             const qsizetype to = match.captured(2).isEmpty() ? from : months.indexOf(match.captured(2));
             for (qsizetype m = from; m <= to; ++m)
-                entries[static_cast<std::size_t>(m)] = {match.captured(3), match.captured(4).toInt(), match.captured(5)};
+                entries[static_cast<std::size_t>(m)] = {match.captured(3), match.captured(4).toInt(),
+                                                        match.captured(5)};
         }
     }
     return table;
@@ -135,15 +136,16 @@ TEST(SignLookup, everyChangeOfSignFromDayToDayGoesToANeighbouringSign)
 
 TEST(SignLookup, boundaryDatesGiveTheSignOnTheirSideOfTheChange)
 {
-    struct Case { int year, month, day; const char* sign; };
+    struct Case {
+        int year, month, day;
+        const char* sign;
+    };
     const Case cases[] = {
-        {1930, 1, 1, "Pisces"},  {1930, 1, 7, "Pisces"},     {1930, 1, 8, "Aries"},
-        {1970, 12, 31, "Pisces"}, {1971, 1, 1, "Pisces"},    {2012, 12, 31, "Pisces"},
-        {1988, 2, 28, "Capricorn"}, {1988, 2, 29, "Aquarius"}, {1998, 2, 28, "Aquarius"},
-        {1998, 2, 29, "Pisces"}, {1998, 2, 31, "Pisces"},    {1998, 3, 1, "Pisces"},
-        {1935, 8, 31, "Leo"},    {1935, 9, 1, "Virgo"},      {1954, 12, 31, "Scorpio"},
-        {1955, 1, 1, "Sagittarius"}, {1987, 4, 10, "Sagittarius"}, {1987, 4, 11, "Scorpio"},
-        {1968, 4, 31, "Libra"},
+        {1930, 1, 1, "Pisces"},       {1930, 1, 7, "Pisces"},   {1930, 1, 8, "Aries"},      {1970, 12, 31, "Pisces"},
+        {1971, 1, 1, "Pisces"},       {2012, 12, 31, "Pisces"}, {1988, 2, 28, "Capricorn"}, {1988, 2, 29, "Aquarius"},
+        {1998, 2, 28, "Aquarius"},    {1998, 2, 29, "Pisces"},  {1998, 2, 31, "Pisces"},    {1998, 3, 1, "Pisces"},
+        {1935, 8, 31, "Leo"},         {1935, 9, 1, "Virgo"},    {1954, 12, 31, "Scorpio"},  {1955, 1, 1, "Sagittarius"},
+        {1987, 4, 10, "Sagittarius"}, {1987, 4, 11, "Scorpio"}, {1968, 4, 31, "Libra"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(lookup(c.year, c.month, c.day), QLatin1String(c.sign)) << c.year << "-" << c.month << "-" << c.day;
@@ -170,10 +172,12 @@ TEST(SignLookup, readsYearsAndDaysAsNumbersWhateverTheirSpelling)
             << year;
     }
     for (const char* day : {"7", "07", " 7", "7.0", "-3", "-inf", "x", ""})
-        EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("January"), QLatin1String(day)), QStringLiteral("Pisces"))
+        EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("January"), QLatin1String(day)),
+                  QStringLiteral("Pisces"))
             << day;
     for (const char* day : {"8", "7.5", "32", "1e9", "inf", "nan"})
-        EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("January"), QLatin1String(day)), QStringLiteral("Aries"))
+        EXPECT_EQ(lookup(QStringLiteral("1930"), QStringLiteral("January"), QLatin1String(day)),
+                  QStringLiteral("Aries"))
             << day;
 }
 

@@ -13,11 +13,10 @@
 #include <QTemporaryDir>
 #include <random>
 
-
 namespace {
 
-const QString question = QStringLiteral(
-    "There maybe an update to this software available\rDo you want to check for an update?");
+const QString question =
+    QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
 constexpr platform::MessageStyle YesNoInfo = platform::Question;
 
 class Reminder : public WidgetTest {
@@ -47,10 +46,7 @@ protected:
         ASSERT_TRUE(store.sync());
     }
     void storeDate(QDate date) { storeRaw(settings::encode(date.toString(Qt::ISODate))); }
-    QString storedRaw() const
-    {
-        return settings::Store(file()).value(QStringLiteral("Settings"), reminderDateKey());
-    }
+    QString storedRaw() const { return settings::Store(file()).value(QStringLiteral("Settings"), reminderDateKey()); }
     QDate stored() const
     {
         const auto decoded = settings::decode(storedRaw());
@@ -80,8 +76,8 @@ TEST_F(Reminder, theFirstLaunchRecordsTodayInAFormNoLocaleCanMisreadAndAsksNothi
 
 TEST_F(Reminder, asksOnlyWhenTheRecordedDateIsMoreThanFourteenDaysAway)
 {
-    const std::pair<int, bool> cases[] = {{-14, false}, {-15, true}, {14, false}, {15, true}, {0, false},
-                                          {-400, true}, {1, false}};
+    const std::pair<int, bool> cases[] = {{-14, false}, {-15, true},  {14, false}, {15, true},
+                                          {0, false},   {-400, true}, {1, false}};
     for (const auto& [offset, asks] : cases) {
         messages.shown.clear();
         const QDate recorded = today.addDays(offset);
@@ -133,10 +129,9 @@ TEST_F(Reminder, severalLaunchesOnTheDayOfAReminderAskOnlyOnce)
 
 TEST_F(Reminder, aDamagedValueIsTreatedAsAbsentSoTheReminderIsNeverSilenced)
 {
-    for (const QString& damaged : {QStringLiteral("not hex at all"), QStringLiteral("abc"),
-                                   settings::encode(QStringLiteral("12/07/26")),
-                                   settings::encode(QStringLiteral("2026-02-30")),
-                                   settings::encode(QStringLiteral("yesterday"))}) {
+    for (const QString& damaged :
+         {QStringLiteral("not hex at all"), QStringLiteral("abc"), settings::encode(QStringLiteral("12/07/26")),
+          settings::encode(QStringLiteral("2026-02-30")), settings::encode(QStringLiteral("yesterday"))}) {
         messages.shown.clear();
         storeRaw(damaged);
         launch();

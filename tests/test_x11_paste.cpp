@@ -4,9 +4,9 @@
 // offscreen platform has no selection at all.
 #include "TestSupport.h"
 
+#include "shell/ProgramFlow.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
-#include "shell/ProgramFlow.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #include "windows/AboutBox.h"
 
+#include "LinkLabel.h"
 #include "links/WebPages.h"
 #include "platform/ProgramInfo.h"
-#include "LinkLabel.h"
 #include "windows/Style.h"
 
 #include <QFrame>
@@ -28,10 +28,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 
     column->addLayout(makeHeading());
 
-    auto* description = new QLabel(QStringLiteral(
-        "QX Ardentis describes the placement of Pallas in your birth chart. This planet is also known as the "
-        "Asteroid of War. This sign deals with your ability to defend yourself in adverse situations. It helps "
-        "you stand up and fight for your rights."), this);
+    auto* description = new QLabel(
+        QStringLiteral(
+            "QX Ardentis describes the placement of Pallas in your birth chart. This planet is also known as the "
+            "Asteroid of War. This sign deals with your ability to defend yourself in adverse situations. It helps "
+            "you stand up and fight for your rights."),
+        this);
     description->setObjectName(QStringLiteral("Label1"));
     style::setTextColor(description, style::DarkGreenOnYellow);
     style::setBackground(description, style::LightYellow);
@@ -41,9 +43,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    auto* offer = new QLabel(QStringLiteral(
-        "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-        "software fully branded for your website."), this);
+    auto* offer = new QLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. Get this "
+                       "software fully branded for your website."),
+        this);
     offer->setObjectName(QStringLiteral("Label6"));
     offer->setFont(style::verdana(8.25, true));
     style::setTextColor(offer, style::DarkGreen);

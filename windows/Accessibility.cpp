@@ -54,7 +54,8 @@ private:
 // it, and the new choice arrives selected, as in a list whose entry shows it.
 class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ChoiceListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox), m_shown(list->currentText())
+    explicit ChoiceListAccessible(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox), m_shown(list->currentText())
     {
         QObject::connect(list, &QComboBox::currentTextChanged, list, [this](const QString& choice) {
             // The new choice goes in before the old one goes out: a reader

@@ -113,9 +113,7 @@ void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* optio
         if (option->state & State_HasFocus)
             drawFocusRing(painter, option->rect, option->palette.color(QPalette::Base));
         return;
-    default:
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
+    default: QProxyStyle::drawPrimitive(element, option, painter, widget); return;
     }
 }
 

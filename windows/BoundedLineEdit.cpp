@@ -27,8 +27,7 @@ private:
     BoundedLineEdit* m_box;
 };
 
-BoundedLineEdit::BoundedLineEdit(int maxCharacters, QWidget* parent)
-    : QLineEdit(parent), m_maxCharacters(maxCharacters)
+BoundedLineEdit::BoundedLineEdit(int maxCharacters, QWidget* parent) : QLineEdit(parent), m_maxCharacters(maxCharacters)
 {
     // The limit is the validator's; the line edit's own would cut a text set
     // whole at its end, and in UTF-16 units.

@@ -1,13 +1,13 @@
 #include "windows/EntryWindow.h"
 
-#include "platform/MessageBox.h"
-#include "platform/ProgramInfo.h"
-#include "sign/SignLookup.h"
 #include "Banner.h"
 #include "NameBox.h"
 #include "ProgramMenus.h"
-#include "windows/Style.h"
 #include "WrapLabel.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramInfo.h"
+#include "sign/SignLookup.h"
+#include "windows/Style.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -86,10 +86,12 @@ QWidget* EntryWindow::makeEntryFrame(QWidget* parent)
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* column = new QVBoxLayout(frame);
-    QLabel* description = makeLabel("Label3", QStringLiteral(
-        "QX Free Ardentis describes your characteristics based on the placement of Pallas in your birth "
-        "chart. Pallas is an asteroid which is considered to be the symbol of War. This sign describes your "
-        "pattern recognition and problem solving skills and how you react in adverse situations."),
+    QLabel* description = makeLabel(
+        "Label3",
+        QStringLiteral(
+            "QX Free Ardentis describes your characteristics based on the placement of Pallas in your birth "
+            "chart. Pallas is an asteroid which is considered to be the symbol of War. This sign describes your "
+            "pattern recognition and problem solving skills and how you react in adverse situations."),
         style::DarkGreen, false, frame);
     description->setAlignment(Qt::AlignCenter);
     description->setWordWrap(true);
@@ -188,8 +190,8 @@ void EntryWindow::find()
 {
     if (!validateInput())
         return;
-    if (const auto found = sign::findSign(m_yearList->currentText(), m_monthList->currentText(),
-                                          m_dayList->currentText()))
+    if (const auto found =
+            sign::findSign(m_yearList->currentText(), m_monthList->currentText(), m_dayList->currentText()))
         m_lastSign = found;
     emit signFound(m_lastSign);
 }

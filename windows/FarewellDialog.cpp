@@ -1,13 +1,13 @@
 #include "windows/FarewellDialog.h"
 
+#include "BoundedLineEdit.h"
+#include "BoundedTextEdit.h"
+#include "LinkLabel.h"
 #include "links/Referral.h"
 #include "links/WebPages.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Random.h"
-#include "BoundedLineEdit.h"
-#include "BoundedTextEdit.h"
-#include "LinkLabel.h"
 #include "windows/Style.h"
 
 #include <QAccessible>
@@ -44,17 +44,17 @@ QRect twips(int left, int top, int width, int height)
 void fitWidth(QWidget* widget, const QString& text, int padding)
 {
     QFont font = widget->font();
-    while (font.pointSizeF() > 6.0
-           && QFontMetrics(font).horizontalAdvance(text) > widget->width() - padding)
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(text) > widget->width() - padding)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     widget->setFont(font);
 }
 
-const QString suiteText = QStringLiteral(
-    "If you have enjoyed this software you will surely be interested in our other Quillon Softwares. From a "
-    "single software, we have now grown to become the world\u2019s largest resource of quillon softwares. Be it "
-    "astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a "
-    "wide choice depending on their interests.")
+const QString suiteText =
+    QStringLiteral(
+        "If you have enjoyed this software you will surely be interested in our other Quillon Softwares. From a "
+        "single software, we have now grown to become the world\u2019s largest resource of quillon softwares. Be it "
+        "astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a "
+        "wide choice depending on their interests.")
     + QString(61, u' ')
     + QStringLiteral("All the programs in the Quillon Softwares suite are simple and easy to use. They are not "
                      "only fun to use but also very informative. Try them out today and share your experience "
@@ -172,8 +172,7 @@ void FarewellDialog::makeHeading()
 QPushButton* FarewellDialog::makeReferralForm()
 {
     QGroupBox* form = makeNavyFrame("Frame2", QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
-    const auto box = [this, form](const char* name, const QString& placeholder, const QRect& geometry,
-                                  int maxLength) {
+    const auto box = [this, form](const char* name, const QString& placeholder, const QRect& geometry, int maxLength) {
         auto* edit = new BoundedLineEdit(maxLength, form);
         edit->setText(placeholder);
         edit->setObjectName(QLatin1String(name));
@@ -185,12 +184,12 @@ QPushButton* FarewellDialog::makeReferralForm()
         return edit;
     };
     m_referrerNameBox = box("txtName", QStringLiteral("Your Name"), twips(85, 360, 3375, 285), links::MaxNameLength);
-    m_referrerEmailBox = box("txtEmail", QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285),
-                             links::MaxEmailLength);
-    m_friendNameBox = box("txtFriendName", QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285),
-                          links::MaxNameLength);
-    m_friendEmailBox = box("txtFriendEmail", QStringLiteral("Friend's Email Address"),
-                           twips(3600, 720, 3375, 285), links::MaxEmailLength);
+    m_referrerEmailBox =
+        box("txtEmail", QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285), links::MaxEmailLength);
+    m_friendNameBox =
+        box("txtFriendName", QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285), links::MaxNameLength);
+    m_friendEmailBox = box("txtFriendEmail", QStringLiteral("Friend's Email Address"), twips(3600, 720, 3375, 285),
+                           links::MaxEmailLength);
 
     auto* referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), form);
     referButton->setObjectName(QStringLiteral("cmdSubmit"));
@@ -201,8 +200,7 @@ QPushButton* FarewellDialog::makeReferralForm()
     // Below the frame's visible area: reached only with Tab, and sent as it
     // stands when left alone.
     m_messageText = new BoundedTextEdit(links::MaxMessageLength, form);
-    connect(m_messageText, &BoundedTextEdit::inputRejected, this,
-            [] { refuseLongerText(links::MaxMessageLength); });
+    connect(m_messageText, &BoundedTextEdit::inputRejected, this, [] { refuseLongerText(links::MaxMessageLength); });
     m_messageText->setObjectName(QStringLiteral("txtMessage"));
     m_messageText->setGeometry(twips(4800, 3600, 1815, 495));
     m_messageText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -286,11 +284,16 @@ void FarewellDialog::keyPressEvent(QKeyEvent* event)
 
 QString FarewellDialog::placeholderOf(const QObject* box) const
 {
-    if (box == m_referrerNameBox) return QStringLiteral("Your Name");
-    if (box == m_referrerEmailBox) return QStringLiteral("Your Email Address");
-    if (box == m_friendNameBox) return QStringLiteral("Friend's Name");
-    if (box == m_friendEmailBox) return QStringLiteral("Friend's Email Address");
-    if (box == m_messageText) return QStringLiteral("Your Message");
+    if (box == m_referrerNameBox)
+        return QStringLiteral("Your Name");
+    if (box == m_referrerEmailBox)
+        return QStringLiteral("Your Email Address");
+    if (box == m_friendNameBox)
+        return QStringLiteral("Friend's Name");
+    if (box == m_friendEmailBox)
+        return QStringLiteral("Friend's Email Address");
+    if (box == m_messageText)
+        return QStringLiteral("Your Message");
     return QString();
 }
 
@@ -333,8 +336,7 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
             const QAccessible::UpdateHandler told = QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
             setTextOf(watched, QString());
             QAccessible::installUpdateHandler(told);
-        }
-        else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
+        } else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
             setTextOf(watched, placeholder);
         break;
     }
@@ -346,8 +348,7 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -26,12 +26,17 @@ bool typesControlCharacter(int key)
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return true;
     switch (key) {
-    case Qt::Key_BracketLeft: case Qt::Key_Backslash: case Qt::Key_BracketRight:
-    case Qt::Key_AsciiCircum: case Qt::Key_6: case Qt::Key_Underscore: case Qt::Key_Minus:
-    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Backspace:
-        return true;
-    default:
-        return false;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_Backslash:
+    case Qt::Key_BracketRight:
+    case Qt::Key_AsciiCircum:
+    case Qt::Key_6:
+    case Qt::Key_Underscore:
+    case Qt::Key_Minus:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace: return true;
+    default: return false;
     }
 }
 

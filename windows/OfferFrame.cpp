@@ -1,7 +1,7 @@
 #include "windows/OfferFrame.h"
 
-#include "links/WebPages.h"
 #include "LinkLabel.h"
+#include "links/WebPages.h"
 #include "windows/Style.h"
 
 #include <QGridLayout>

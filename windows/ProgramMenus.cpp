@@ -41,9 +41,9 @@ ProgramMenus ProgramMenus::build(QMenuBar* bar, Window window)
     menus.onlineHelp = item(menus.help, "mnuOnline", QStringLiteral("&Online Help"));
     menus.visitUs = item(menus.help, "mnuVisit", QStringLiteral("&Visit Us Online"));
     separator(menus.help, entry ? "mnuHelp1" : "mnuFileSep1");
-    menus.checkForUpdate = item(menus.help, "mnuUpdate",
-                                entry ? QStringLiteral("Check for Software &Update")
-                                      : QStringLiteral("&Check for Software Update"));
+    menus.checkForUpdate =
+        item(menus.help, "mnuUpdate",
+             entry ? QStringLiteral("Check for Software &Update") : QStringLiteral("&Check for Software Update"));
     separator(menus.help, entry ? "mnuHelp2" : "mnuFileSep2");
     menus.about = item(menus.help, "mnuAbout", QStringLiteral("&About Software"));
 

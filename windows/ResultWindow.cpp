@@ -1,12 +1,12 @@
 #include "windows/ResultWindow.h"
 
+#include "Banner.h"
+#include "ProgramMenus.h"
+#include "WrapLabel.h"
 #include "platform/ProgramInfo.h"
 #include "sign/SignReadings.h"
-#include "Banner.h"
 #include "windows/OfferFrame.h"
-#include "ProgramMenus.h"
 #include "windows/Style.h"
-#include "WrapLabel.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -68,10 +68,10 @@ QWidget* ResultWindow::makeResultFrame(QWidget* parent)
     style::setTextColor(frame, style::DarkGreen);
     style::setBackground(frame, style::LightGreen);
     auto* column = new QVBoxLayout(frame);
-    QLabel* pallasHeading = makeLabel("Label2", QStringLiteral("Pallas is known as  Warrior Asteroid"),
-                                      style::DarkGreen, true, frame);
-    QLabel* placedHeading = makeLabel("Label12", QStringLiteral("Pallas in your Chart is Placed in"),
-                                      style::DarkGreen, true, frame);
+    QLabel* pallasHeading =
+        makeLabel("Label2", QStringLiteral("Pallas is known as  Warrior Asteroid"), style::DarkGreen, true, frame);
+    QLabel* placedHeading =
+        makeLabel("Label12", QStringLiteral("Pallas in your Chart is Placed in"), style::DarkGreen, true, frame);
     m_warriorSign = makeLabel("lblWarriorSign", QStringLiteral("lblWarriorSign"), style::DarkRed, true, frame);
     m_warriorSign->setAlignment(Qt::AlignCenter);
     m_warriorSign->setFont(style::verdana(12, true));

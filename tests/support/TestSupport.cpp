@@ -11,9 +11,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QDesktopServices>
 #include <QTest>
 #include <memory>
 
@@ -38,7 +38,7 @@ FakeMessageBoxes::FakeMessageBoxes()
             return answer;
         }
         return style.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
-                                                                 : platform::MessageAnswer::Ok;
+                                                                : platform::MessageAnswer::Ok;
     });
 }
 

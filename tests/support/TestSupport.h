@@ -13,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/MessageBox.h"
 #include "FlowInReach.h"
+#include "platform/MessageBox.h"
 
 namespace windows {
 class AboutBox;
@@ -33,7 +33,6 @@ using windows::FarewellDialog;
 using windows::LinkLabel;
 using windows::ResultWindow;
 namespace style = windows::style;
-
 
 // How a failed check prints a text.
 void PrintTo(const QString& text, std::ostream* out);

@@ -52,7 +52,8 @@ void keys(const QString& window, const QStringList& sequence)
 
 void type(const QString& window, const QString& text)
 {
-    xdotool(focused(window, QStringLiteral("0.5")) + QStringList{QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
+    xdotool(focused(window, QStringLiteral("0.5"))
+            + QStringList{QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
 }
 
 }  // namespace xdriver

@@ -22,9 +22,8 @@ bool append(QByteArray& out, const QString& file, int size)
         return false;
     }
     image.convertTo(QImage::Format_ARGB32);
-    out += "\n// " + QFileInfo(file).fileName().toUtf8() + "\nconst std::uint32_t Icon"
-           + QByteArray::number(size) + "[" + QByteArray::number(size) + " * " + QByteArray::number(size)
-           + "] = {";
+    out += "\n// " + QFileInfo(file).fileName().toUtf8() + "\nconst std::uint32_t Icon" + QByteArray::number(size) + "["
+           + QByteArray::number(size) + " * " + QByteArray::number(size) + "] = {";
     for (int y = 0; y < size; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < size; ++x) {

@@ -10,8 +10,18 @@
 namespace sign {
 
 enum class Sign : std::uint8_t {
-    Aries, Taurus, Gemini, Cancer, Leo, Virgo,
-    Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces
+    Aries,
+    Taurus,
+    Gemini,
+    Cancer,
+    Leo,
+    Virgo,
+    Libra,
+    Scorpio,
+    Sagittarius,
+    Capricorn,
+    Aquarius,
+    Pisces
 };
 inline constexpr int SignCount = 12;
 
