@@ -8,14 +8,11 @@
 namespace settings {
 
 struct Store::Data {
-    QSettings settings;
+    QSettings settings{QSettings::NativeFormat, QSettings::UserScope, QLatin1String(program::SettingsName),
+                       QLatin1String(program::SettingsName)};
 };
 
-Store::Store(const QString&)
-    : d(std::make_unique<Data>(Data{{QSettings::NativeFormat, QSettings::UserScope,
-                                     QLatin1String(program::SettingsName), QLatin1String(program::SettingsName)}}))
-{
-}
+Store::Store(const QString&) : d(std::make_unique<Data>()) {}
 
 Store::~Store() = default;
 
