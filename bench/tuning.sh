@@ -20,7 +20,7 @@ TUNINGS=${TUNINGS:-arena fontconfig icon meanwhile}
 build=build/bench
 
 if [[ "${1:-}" != --measure ]]; then
-    bash scripts/install-deps.sh
+    bash scripts/install-deps.sh bench
     cmake --preset bench >/dev/null
     cmake --build --preset bench -j"${JOBS:-$(nproc)}" --target ardentis map_watch >/dev/null
     priority=()

@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [[ "${1:-}" != --inside ]]; then
-  bash scripts/install-deps.sh
+  bash scripts/install-deps.sh test
   wanted=(orca openbox at-spi2-core dbus-daemon xvfb xdotool)
   missing=()
   for package in "${wanted[@]}"; do
