@@ -75,9 +75,8 @@ int main(int argc, char* argv[])
     // A message bus started for this program alone would outlive it.
     platform::noSessionBusOfOurOwn();
 #ifdef __GLIBC__
-    // One heap for every thread: the font configuration's and the settings'
-    // helper threads would each get one of their own, which the window's
-    // allocations then never reuse.
+    // One heap for every thread: the font configuration's helper thread
+    // would get one of its own, which the window's allocations never reuse.
     if (platform::isTuned(platform::Tuning::OneMallocArena))
         mallopt(M_ARENA_MAX, 1);
 #endif

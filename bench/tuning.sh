@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 
 RUNS=${RUNS:-60}
 SETTLE_MS=${SETTLE_MS:-300}
-TUNINGS=${TUNINGS:-arena fontconfig icon meanwhile}
+TUNINGS=${TUNINGS:-arena fontconfig icon}
 build=build/bench
 
 if [[ "${1:-}" != --measure ]]; then

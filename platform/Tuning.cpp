@@ -11,7 +11,7 @@ bool isTuned(Tuning tuning)
 {
 #ifdef ARDENTIS_TUNING_SWITCHES
     static const QByteArrayList off = qgetenv("ARDENTIS_UNTUNED").split(',');
-    static const char* const names[] = {"arena", "fontconfig", "icon", "meanwhile"};
+    static const char* const names[] = {"arena", "fontconfig", "icon"};
     return !off.contains(names[static_cast<int>(tuning)]);
 #else
     static_cast<void>(tuning);

@@ -6,13 +6,10 @@
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
-#include "platform/Tuning.h"
 #include "windows/AboutBox.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
-
-#include <QLayout>
 
 namespace shell {
 
@@ -36,18 +33,7 @@ bool ProgramFlow::start(platform::InstanceLock& lock)
         return false;
     }
     platform::seedRandomFromClock();
-    // The entry window is built, laid out and given its native window while
-    // the reminder's record goes to disk; it is shown once both are done.
-    if (platform::isTuned(platform::Tuning::BuildWhileRecording)) {
-        checkUpdateReminder([this] {
-            EntryWindow* entry = entryWindow();
-            entry->ensurePolished();
-            entry->layout()->activate();
-            entry->winId();
-        });
-    } else {
-        checkUpdateReminder();
-    }
+    checkUpdateReminder();
     entryWindow()->show();
     drawFrontOffer(*m_entry);
     return true;
