@@ -72,7 +72,7 @@ awk -v runs="$RUNS" -v limit="$LIMIT" -v mlimit="$MEMORY_LIMIT" \
 if command -v strace >/dev/null; then
     home=$(new_user)
     as_user "$home" "$watch" "$ardentis" >/dev/null
-    as_user "$home" strace -f -qq -e trace=open,openat,creat -o "$scratch/trace" \
+    as_user "$home" strace -f -qq -z -e trace=open,openat,creat -o "$scratch/trace" \
         "$watch" --settle "$SETTLE_MS" "$ardentis" >/dev/null
     opened=$(grep -v ENOENT "$scratch/trace" | grep -oE "\"$home/[^\"]*\"" | tr -d '"' | sed "s|^$home/|~/|" | sort -u)
     echo "per-user files a second start opens:"
