@@ -10,9 +10,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScreen>
 
 namespace {
 void save(QWidget* window, const QString& folder, const char* name)
@@ -44,6 +46,10 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(new windows::AppStyle);  // as the program does
+    // The pointer in a corner no window reaches: where the display put it, a
+    // window could come up under it, and whether its control there is drawn
+    // hovered would depend on how soon the window heard of it.
+    QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
     QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.removeAll(QStringLiteral("--dark")))
         QApplication::setPalette(darkPalette());
