@@ -4,12 +4,14 @@
 #   test   that, and the tools every test needs (scripts/test.sh, check-deb.sh,
 #          fuzz.sh, screenshots.sh)
 #   bench  that, and what the benchmarks need (bench/startup.sh)
-#   bash scripts/install-deps.sh run       # or test, or bench; --list only prints the packages
+#   reader the test set, and the screen reader and window manager that
+#          scripts/screen-reader.sh listens with
+#   bash scripts/install-deps.sh run       # or test, bench, reader; --list only prints the packages
 # Asks apt only for what is missing, so a second run costs nothing.
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 [--list] run|test|bench" >&2
+  echo "usage: $0 [--list] run|test|bench|reader" >&2
   exit 2
 }
 list=0
@@ -49,11 +51,15 @@ bench=(
   libbenchmark-dev libxcb1-dev
   xvfb xauth strace
 )
+# The screen-reader check: Orca, and openbox, under which Orca follows the
+# windows as on a desktop.
+reader=(orca openbox)
 
 case "$1" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" "${test[@]}") ;;
   bench) packages=("${run[@]}" "${bench[@]}") ;;
+  reader) packages=("${run[@]}" "${test[@]}" "${reader[@]}") ;;
   *) usage ;;
 esac
 

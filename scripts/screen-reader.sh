@@ -11,18 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [[ "${1:-}" != --inside ]]; then
-  bash scripts/install-deps.sh test
-  wanted=(orca openbox at-spi2-core dbus-daemon xvfb xdotool)
-  missing=()
-  for package in "${wanted[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-  done
-  if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq -o DPkg::Lock::Timeout=600
-    apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
-  fi
+  bash scripts/install-deps.sh reader
   cmake --preset release >/dev/null
   cmake --build --preset release -j"$(nproc)"
 
