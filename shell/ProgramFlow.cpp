@@ -57,8 +57,7 @@ EntryWindow* ProgramFlow::entryWindow()
         m_entry = new EntryWindow;
         loaded(m_entry);
         connect(m_entry, &EntryWindow::signFound, this, &ProgramFlow::showResult);
-        connect(m_entry, &EntryWindow::exitRequested, this, [this] { leave(m_entry); });
-        connect(m_entry, &EntryWindow::aboutRequested, this, [this] { showAbout(m_entry); });
+        followExitAndAbout(m_entry);
     }
     return m_entry;
 }
@@ -69,8 +68,7 @@ ResultWindow* ProgramFlow::resultWindow()
         m_result = new ResultWindow;
         loaded(m_result);
         connect(m_result, &ResultWindow::backRequested, this, &ProgramFlow::goBack);
-        connect(m_result, &ResultWindow::exitRequested, this, [this] { leave(m_result); });
-        connect(m_result, &ResultWindow::aboutRequested, this, [this] { showAbout(m_result); });
+        followExitAndAbout(m_result);
     }
     return m_result;
 }
@@ -131,6 +129,12 @@ void ProgramFlow::goBack()
 void ProgramFlow::leave(QWidget* window)
 {
     unload(window, [this] { farewellDialog()->show(); });
+}
+
+void ProgramFlow::followExitAndAbout(windows::ProgramWindow* window)
+{
+    connect(window, &windows::ProgramWindow::exitRequested, this, [this, window] { leave(window); });
+    connect(window, &windows::ProgramWindow::aboutRequested, this, [this, window] { showAbout(window); });
 }
 
 void ProgramFlow::showAbout(QWidget* window)

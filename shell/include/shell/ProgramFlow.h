@@ -21,6 +21,7 @@ namespace windows {
 class EntryWindow;
 class ResultWindow;
 class FarewellDialog;
+class ProgramWindow;
 }  // namespace windows
 
 namespace shell {
@@ -67,6 +68,8 @@ private:
     // Exit from the entry or result window: it goes, the farewell dialog comes.
     void leave(QWidget* window);
     void showAbout(QWidget* window);
+    // The entry or result window's Exit and About, wherever they are asked for.
+    void followExitAndAbout(windows::ProgramWindow* window);
 
     // Takes the window out of the loaded ones, runs `work` (what its unload
     // does), then hides and destroys it. Does nothing to a window that is
