@@ -11,6 +11,8 @@
 #include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
 
+#include <QApplication>
+
 namespace shell {
 
 using windows::EntryWindow;
@@ -56,7 +58,7 @@ EntryWindow* ProgramFlow::entryWindow()
     if (!m_entry) {
         m_entry = new EntryWindow;
         loaded(m_entry);
-        connect(m_entry, &EntryWindow::signFound, this, &ProgramFlow::showResult);
+        follow(m_entry.data(), &EntryWindow::findRequested, [this] { find(); });
         followExitAndAbout(m_entry);
     }
     return m_entry;
@@ -67,7 +69,7 @@ ResultWindow* ProgramFlow::resultWindow()
     if (!m_result) {
         m_result = new ResultWindow;
         loaded(m_result);
-        connect(m_result, &ResultWindow::backRequested, this, &ProgramFlow::goBack);
+        follow(m_result.data(), &ResultWindow::backRequested, [this] { goBack(); });
         followExitAndAbout(m_result);
     }
     return m_result;
@@ -78,7 +80,7 @@ FarewellDialog* ProgramFlow::farewellDialog()
     if (!m_farewell) {
         m_farewell = new FarewellDialog;
         loaded(m_farewell);
-        connect(m_farewell, &FarewellDialog::exitRequested, this, &ProgramFlow::end);
+        follow(m_farewell.data(), &FarewellDialog::exitRequested, [this] { end(); });
     }
     return m_farewell;
 }
@@ -108,6 +110,26 @@ QList<QWidget*> ProgramFlow::loadedWindows() const
     return windows;
 }
 
+template <class Window, class Request, class Work>
+void ProgramFlow::follow(Window* window, Request request, Work work)
+{
+    // While a box is open the windows behind it are blocked. What still
+    // reaches one of them (a mnemonic's click landing late, an assistive
+    // tool's action) is refused, so no window goes while a box it carries
+    // is open, and a hidden window asks for nothing.
+    connect(window, request, this, [window, work] {
+        if (window->isVisible() && !QApplication::activeModalWidget())
+            work();
+    });
+}
+
+void ProgramFlow::find()
+{
+    EntryWindow* entry = entryWindow();
+    if (entry->validateInput())
+        showResult(entry->lookUpSign());
+}
+
 void ProgramFlow::showResult(std::optional<sign::Sign> warriorSign)
 {
     ResultWindow* result = resultWindow();
@@ -133,8 +155,8 @@ void ProgramFlow::leave(QWidget* window)
 
 void ProgramFlow::followExitAndAbout(windows::ProgramWindow* window)
 {
-    connect(window, &windows::ProgramWindow::exitRequested, this, [this, window] { leave(window); });
-    connect(window, &windows::ProgramWindow::aboutRequested, this, [this, window] { showAbout(window); });
+    follow(window, &windows::ProgramWindow::exitRequested, [this, window] { leave(window); });
+    follow(window, &windows::ProgramWindow::aboutRequested, [this, window] { showAbout(window); });
 }
 
 void ProgramFlow::showAbout(QWidget* window)

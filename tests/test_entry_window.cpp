@@ -172,6 +172,18 @@ TEST_F(EntryWindowTest, controlKeysThatTypeNoLetterAreRefusedLikeEveryOtherAndAl
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(EntryWindowTest, deleteAndKeypadDeleteDeleteAfterTheCaretWithoutAMessage)
+{
+    auto* name = control<QLineEdit>(shownMain(), "txtName");
+    QTest::keyClicks(name, QStringLiteral("abcd"));
+    name->setCursorPosition(0);
+    QKeyEvent x11Delete(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));  // as X11 sends it
+    QApplication::sendEvent(name, &x11Delete);
+    QTest::keyClick(name, Qt::Key_Delete, Qt::KeypadModifier);
+    EXPECT_EQ(name->text(), QStringLiteral("CD"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST_F(EntryWindowTest, aLongNameIsKeptWhole)
 {
     // The name goes into no request, so it has no limit of the farewell dialog's.
@@ -211,6 +223,7 @@ TEST_F(EntryWindowTest, dateChecksRunInOrderAndTheFirstFailureIsTheOnlyMessage)
     };
     for (const Case& c : cases) {
         EntryWindow* main = flow().entryWindow();
+        main->show();
         messages.shown.clear();
         control<QLineEdit>(main, "txtName")->setText(QLatin1String(c.name));
         chooseDate(main, c.day, c.month, c.year);

@@ -336,6 +336,7 @@ TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
 
     EntryWindow* fresh = flow().entryWindow();  // the main window comes back as a fresh load
     EXPECT_NE(fresh, main);
+    fresh->show();
     control<QLineEdit>(fresh, "txtName")->setText(QStringLiteral("B"));
     control<QPushButton>(fresh, "cmdNext")->click();
     EXPECT_FALSE(dialog->isVisible());

@@ -11,9 +11,13 @@
 #include "shell/PromotionalDraw.h"
 #include "shell/UpdateReminder.h"
 #include "windows/EntryWindow.h"
+#include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
+#include "windows/MessageBoxDialog.h"
 #include "windows/ResultWindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -22,6 +26,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -158,4 +163,46 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
     EXPECT_TRUE(flow().loadedWindows().isEmpty());  // so no offer was drawn either
     EXPECT_EQ(userSettings()->value(key).toString(), old);
     EXPECT_TRUE(pages.addresses.isEmpty());
+}
+
+namespace {
+
+// Runs `open`, which opens a modal box, and from inside the box's own loop,
+// as a mnemonic's click landing late does, makes `request`; the box closes a
+// little later, once the loop has had its chance to act on the request.
+void requestWhileABoxIsOpen(const std::function<void()>& open, const std::function<void()>& request)
+{
+    QTimer::singleShot(0, [request] {
+        ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+        request();
+        QTimer::singleShot(30, [] { QApplication::activeModalWidget()->close(); });
+    });
+    open();
+}
+
+}  // namespace
+
+TEST_F(Startup, noWindowGoesWhileABoxIsOpenOverItAndAHiddenOneIgnoresItsCloseBox)
+{
+    platform::setMessageBoxHandler(windows::showMessageBoxDialog);
+    EntryWindow* main = shownActive(flow().entryWindow());
+    const auto click = [](QWidget* window, const char* name) { control<QPushButton>(window, name)->click(); };
+    const auto about = [](QWidget* window) { return [window] { control<QAction>(window, "mnuAbout")->trigger(); }; };
+    requestWhileABoxIsOpen(about(main), [&] { click(main, "cmdExit"); });
+    requestWhileABoxIsOpen([&] { click(main, "cmdNext"); }, [&] { click(main, "cmdExit"); });  // an empty name
+    settle();
+    EXPECT_EQ(flow().loadedWindows(), QList<QWidget*>{main});
+    EXPECT_TRUE(main->isVisible());
+
+    ResultWindow* display = findSignFor("A", 1, "January", 1930);
+    for (const char* button : {"cmdBack", "cmdExit"})
+        requestWhileABoxIsOpen(about(display), [&] { click(display, button); });
+    requestWhileABoxIsOpen(about(display), [&] { click(main, "cmdNext"); });
+    settle();
+    ASSERT_EQ(flow().loadedResultWindow(), display);
+    EXPECT_TRUE(display->isVisible());
+    main->close();  // a close request to the hidden entry window
+    EXPECT_TRUE(display->isVisible());
+    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
+    EXPECT_EQ(flow().loadedEntryWindow(), main);
 }

@@ -48,6 +48,14 @@ QList<std::pair<QString, QString>> formFields(const QString& address)
     return fields;
 }
 
+// A key pressed on the control once it has the focus.
+void pressOn(QWidget* window, const char* name, Qt::Key key)
+{
+    QWidget* target = control(window, name);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, key);
+}
+
 class Referral : public WidgetTest {
 protected:
     FarewellDialog* fill(const QString& name, const QString& email, const QString& friendName,
@@ -264,4 +272,27 @@ TEST_F(Referral, aRequestThatCannotBeHandedToTheBrowserSaysSoAndTheLinksStaySile
     links::openHomePage();
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &pages, "open");
     EXPECT_EQ(messages.shown, told);
+}
+
+TEST_F(Referral, enterInABoxSendsNothingAndOnAButtonPressesThatButton)
+{
+    // With the placeholders still there, and then filled in.
+    FarewellDialog* dialog = shownActive(flow().farewellDialog());
+    for (int filled = 0; filled < 2; ++filled) {
+        if (filled)
+            fill(QStringLiteral("Ann"), QStringLiteral("ann@x.org"), QStringLiteral("Bob"),
+                 QStringLiteral("bob@x.org"));
+        for (const char* box : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"}) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+                pressOn(dialog, box, key);
+        }
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(pages.addresses.isEmpty());
+    pressOn(dialog, "Check1", Qt::Key_Return);
+    EXPECT_EQ(pages.addresses, QStringList{page("home-page")});
+    pressOn(dialog, "cmdSubmit", Qt::Key_Enter);
+    ASSERT_EQ(pages.addresses.size(), 2);
+    EXPECT_TRUE(pages.addresses[1].contains(QStringLiteral("qxms-refer-a-friend")));
+    EXPECT_TRUE(end.statuses.isEmpty());
 }

@@ -70,6 +70,7 @@ TEST_F(ResultWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
 TEST_F(ResultWindowTest, aDateWithoutASignLeavesTheSignShownBefore)
 {
     EntryWindow* main = flow().entryWindow();
+    main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QComboBox>(main, "cboYear")->addItem(QStringLiteral("2013"));  // a year beyond the table
     control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2013"));

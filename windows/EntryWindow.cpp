@@ -64,7 +64,7 @@ EntryWindow::EntryWindow(QWidget* parent) : ProgramWindow(parent)
 
     setCentralWidget(central);
     const ProgramMenus menus = ProgramMenus::build(menuBar(), ProgramMenus::Window::Entry);
-    connect(menus.find, &QAction::triggered, this, &EntryWindow::find);
+    connect(menus.find, &QAction::triggered, this, &EntryWindow::findRequested);
     connectExitAndAbout(exitButton, menus);
 
     setTabOrder(m_nameBox, m_dayList);
@@ -74,7 +74,7 @@ EntryWindow::EntryWindow(QWidget* parent) : ProgramWindow(parent)
     setTabOrder(m_findButton, exitButton);
     m_nameBox->setFocus();
 
-    connect(m_findButton, &QPushButton::clicked, this, &EntryWindow::find);
+    connect(m_findButton, &QPushButton::clicked, this, &EntryWindow::findRequested);
     connect(m_nameBox, &NameBox::refused, this, [] { showNotice(u"Please Enter only Letters"); });
 
     fillDateLists();
@@ -186,14 +186,12 @@ bool EntryWindow::validateInput()
     return true;
 }
 
-void EntryWindow::find()
+std::optional<sign::Sign> EntryWindow::lookUpSign()
 {
-    if (!validateInput())
-        return;
     if (const auto found =
             sign::findSign(m_yearList->currentText(), m_monthList->currentText(), m_dayList->currentText()))
         m_lastSign = found;
-    emit signFound(m_lastSign);
+    return m_lastSign;
 }
 
 }  // namespace windows

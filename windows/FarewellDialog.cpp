@@ -109,7 +109,6 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     m_visitButton->setGeometry(twips(30, 2040, 7185, 555));
     m_visitButton->setFont(style::verdana(14.25));
     m_visitButton->setCursor(Qt::PointingHandCursor);
-    m_visitButton->setAutoDefault(false);
     style::setTextColor(m_visitButton, style::LinkBlue);
     fitWidth(m_visitButton, m_visitButton->text(), 16);
 
@@ -119,6 +118,9 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 
     QPushButton* referButton = makeReferralForm();
     makeSoftwaresPanel();
+    // A dialog would make the first of these its default button as it shows.
+    for (QPushButton* button : {exitButton, m_visitButton, referButton})
+        button->setAutoDefault(false);
 
     setTabOrder(exitButton, m_visitButton);
     setTabOrder(m_visitButton, m_referrerNameBox);
@@ -268,15 +270,20 @@ void FarewellDialog::showEvent(QShowEvent* event)
 
 void FarewellDialog::closeEvent(QCloseEvent* event)
 {
-    event->accept();
+    // The program's flow decides whether and how the window goes.
+    event->ignore();
     emit exitRequested();
 }
 
 void FarewellDialog::keyPressEvent(QKeyEvent* event)
 {
-    // No cancel button here: Escape does not leave the dialog.
-    if (event->key() == Qt::Key_Escape) {
+    // No default and no cancel button here: Escape does nothing, and Enter
+    // presses the button that has the focus or, in a box, nothing.
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
         event->accept();
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && key != Qt::Key_Escape)
+            button->click();
         return;
     }
     QDialog::keyPressEvent(event);

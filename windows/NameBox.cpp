@@ -59,10 +59,12 @@ void NameBox::keyPressEvent(QKeyEvent* event)
     const QString text = event->text();
     const bool plain = !control && !alt;
 
-    // Moving the focus, leaving, deleting back and pressing the default
-    // button work as usual.
+    // Moving the focus, leaving, deleting either way and pressing the
+    // default button work as usual. Delete types no character of its own,
+    // though X11 gives it the text DEL.
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape
-        || (plain && (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter))) {
+        || (plain && (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter))
+        || (modifiers == Qt::NoModifier && key == Qt::Key_Delete)) {
         QLineEdit::keyPressEvent(event);
         return;
     }

@@ -48,7 +48,8 @@ void ProgramWindow::keyPressEvent(QKeyEvent* event)
 
 void ProgramWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
+    // The program's flow decides whether and how the window goes.
+    event->ignore();
     emit exitRequested();
 }
 

@@ -93,6 +93,7 @@ void chooseDate(QWidget* entryWindow, int day, const char* month, int year)
 ResultWindow* findSignFor(const char* name, int day, const char* month, int year)
 {
     EntryWindow* main = flow().entryWindow();
+    main->show();
     control<QLineEdit>(main, "txtName")->setText(QLatin1String(name));
     chooseDate(main, day, month, year);
     control<QPushButton>(main, "cmdNext")->click();

@@ -61,7 +61,13 @@ protected:
     QList<QWidget*> loadedWindows() const;
 
 private:
-    // A find: the result window shows the sign, in the entry window's place.
+    // Carries out `work` when the window asks for it with `request`.
+    template <class Window, class Request, class Work>
+    void follow(Window* window, Request request, Work work);
+
+    // A find: the entry window checks and looks up its date, and the result
+    // window shows the sign, in the entry window's place.
+    void find();
     void showResult(std::optional<sign::Sign> warriorSign);
     // Back: the result window goes, the entry window comes back as it was.
     void goBack();

@@ -23,19 +23,21 @@ public:
     using Offer = OfferFrame::Offer;
     void bringOfferToFront(Offer offer);
 
+    // Checks the name and the date; shows what is wrong and returns false.
+    bool validateInput();
+    // Looks the date up: the sign to show is the last one found (a date the
+    // table has no sign for leaves the one found before; before any, there
+    // is none).
+    std::optional<sign::Sign> lookUpSign();
+
 signals:
-    // "Find My &Ardentis" with a valid name and date: the sign to show, the
-    // last one found (a date the table has no sign for leaves the one found
-    // before; before any, there is none).
-    void signFound(std::optional<sign::Sign> warriorSign);
+    // "Find My &Ardentis", the button or the menu item.
+    void findRequested();
 
 private:
     QWidget* makeEntryFrame(QWidget* parent);
     QWidget* makeEntryArea(QWidget* parent);
     void fillDateLists();
-    // Checks the name and the date; shows what is wrong and returns false.
-    bool validateInput();
-    void find();
 
     NameBox* m_nameBox = nullptr;
     QComboBox* m_dayList = nullptr;
