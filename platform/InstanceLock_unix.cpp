@@ -105,7 +105,7 @@ InstanceLock::State lockFile(const QString& directory, const QString& path, Inst
     // lock or take it away.
     if (!makePrivateFolder(directory))
         return InstanceLock::State::Unavailable;
-    struct stat info {};
+    struct stat info = {};
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)

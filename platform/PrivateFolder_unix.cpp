@@ -43,7 +43,7 @@ bool makePrivateFolder(const QString& path)
         return false;
     const QByteArray name = QFile::encodeName(folder);
     // A link to the folder, as dotfile managers make them, is followed when it is the user's own.
-    struct stat info {};
+    struct stat info = {};
     if (::lstat(name.constData(), &info) != 0 || info.st_uid != ::getuid())
         return false;
     const bool linked = S_ISLNK(info.st_mode);

@@ -56,13 +56,17 @@ for file in "${expected[@]}"; do
   fi
 done
 desktop-file-validate "/usr/share/applications/$app_id.desktop"
-# Pedantic, and clean but for one note: the identifier has capitals, and it
-# stays, as it is also the menu entry's name the program gives the desktop.
+# Pedantic, and clean but for the notes the README names: the identifier has
+# capitals, and it stays, as it is also the menu entry's name the program
+# gives the desktop; AppStream before 1.0 (Debian 12) does not know the
+# <developer> that 1.0 asks for in place of <developer_name>.
 report="$(appstreamcli validate --pedantic --no-net "/usr/share/metainfo/$app_id.metainfo.xml" 2>&1)" ||
   fail "appstreamcli validate fails: $report"
 echo "$report"
-if grep -E '^[EWIP]: ' <<<"$report" | grep -vE '^P: [^ ]+ cid-contains-uppercase-letter( |$)'; then
-  fail "appstreamcli validate --pedantic has more to say than the capitals in the identifier"
+known='^P: [^ ]+ cid-contains-uppercase-letter( |$)'
+dpkg --compare-versions "$(dpkg-query -W -f='${Version}' appstream)" lt 1.0 && known="$known|^I: [^ ]+ unknown-tag developer\$"
+if grep -E '^[EWIP]: ' <<<"$report" | grep -vE "$known"; then
+  fail "appstreamcli validate --pedantic has more to say than the notes the README names"
 fi
 if ((man_installed)); then
   [[ "$(man -w ardentis)" == /usr/share/man/man1/ardentis.1.gz ]] || fail "man -w ardentis: $(man -w ardentis 2>&1)"
@@ -71,7 +75,7 @@ if ((man_installed)); then
 fi
 
 # A first start for a new user: no settings, no lock, nothing cached.
-mkdir -p "$scratch"/{home,config,cache,data,runtime}
+mkdir -p "$scratch"/{home,config,cache,data,runtime,tmp}
 chmod 700 "$scratch/runtime"
 start_installed() { # $1: the runtime folder to give the program, or "" for none
   (
@@ -81,7 +85,9 @@ start_installed() { # $1: the runtime folder to give the program, or "" for none
     if [[ -n "$1" ]]; then
       export XDG_RUNTIME_DIR="$1"
     else
+      # Qt then makes a runtime folder of its own in TMPDIR, here the scratch folder's.
       unset XDG_RUNTIME_DIR
+      export TMPDIR="$scratch/tmp"
     fi
     unset QT_SCALE_FACTOR
     xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '

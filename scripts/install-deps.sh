@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what QX Ardentis needs on Debian 12, for one purpose:
+# Installs what QX Ardentis needs on Debian 12 or 13, by the names the
+# release it runs on gives its packages, for one purpose:
 #   run    building and running the program (scripts/run.sh)
 #   test   that, and the tools every test needs (scripts/test.sh, check-deb.sh,
 #          fuzz.sh, screenshots.sh)
@@ -7,7 +8,8 @@
 #   reader the test set, and the screen reader and window manager that
 #          scripts/screen-reader.sh listens with
 #   bash scripts/install-deps.sh run       # or test, bench, reader; --list only prints the packages
-# Asks apt only for what is missing, so a second run costs nothing.
+# Asks apt only for what is missing, so a second run costs nothing. When a
+# package cannot be had, it says which and why, and installs nothing.
 set -euo pipefail
 
 usage() {
@@ -20,6 +22,18 @@ if [[ "${1:-}" == --list ]]; then
   shift
 fi
 (($# == 1)) || usage
+
+# What differs between the releases: the clang whose sanitizer and fuzzer
+# run-times the tests use (Debian names the run-times after clang's version).
+release="$(. /etc/os-release 2>/dev/null && echo "${ID:-}-${VERSION_ID:-}")"
+case "$release" in
+  debian-12) llvm=14 ;;
+  debian-13) llvm=19 ;;
+  *)
+    echo "install-deps: QX Ardentis is built on Debian 12 (bookworm) and Debian 13 (trixie); this is ${release:-a system without /etc/os-release}" >&2
+    exit 1
+    ;;
+esac
 
 # Building and running: the compiler and CMake, Qt's development files (they
 # bring its runtime and platform plugins), fontconfig's, which the program
@@ -36,7 +50,7 @@ run=(
 test=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils
-  clang libclang-rt-14-dev clang-format
+  clang "libclang-rt-$llvm-dev" clang-format
   dpkg-dev file desktop-file-utils appstream
   lintian scdoc man-db groff-base python3-debian
   # dbus-launch: the fault tests check that no message bus outlives a run
@@ -44,6 +58,8 @@ test=(
   dbus-x11
   # A private accessibility bus for the screen-reader tests.
   at-spi2-core dbus-daemon
+  # A root of the other release, where the tests run too.
+  debootstrap
 )
 # The benchmarks: Google Benchmark, XCB for the start-up watcher, a virtual X
 # display and strace for the list of files a start opens.
@@ -73,9 +89,23 @@ for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
 
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq -o DPkg::Lock::Timeout=600
-  apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
+((${#missing[@]})) || exit 0
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq -o DPkg::Lock::Timeout=600 || {
+  echo "install-deps: apt-get update failed: the package archive in /etc/apt/sources.list* cannot be read" >&2
+  exit 1
+}
+unavailable=()
+for package in "${missing[@]}"; do
+  candidate="$(apt-cache policy "$package" 2>/dev/null | sed -n 's/^ *Candidate: //p')"
+  if [[ -z "$candidate" || "$candidate" == "(none)" ]]; then
+    unavailable+=("$package")
+  fi
+done
+if ((${#unavailable[@]})); then
+  echo "install-deps: $release's archive, as /etc/apt/sources.list* name it, has no version of: ${unavailable[*]}" >&2
+  echo "install-deps: nothing was installed; add the release's main archive (and its -updates and -security) to the sources" >&2
+  exit 1
 fi
+apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"

@@ -12,7 +12,11 @@
 #               in a throwaway root: nothing stays installed
 #   sanitizers  the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (build/asan)
 #   fuzzing     each fuzz target for a bounded time (scripts/fuzz.sh, FUZZ_SECONDS)
+#   debian-13   on Debian 12, the stages deps to package again in a Debian 13
+#   (debian-12)  root (scripts/in-debian-root.sh); on Debian 13, in a Debian 12 one
 #
+# ARDENTIS_STAGES="format build tests" runs only the stages named (and says
+# nothing of the others).
 # A failed stage does not stop the others, so that one run shows every
 # failure; only a stage that needs a failed one (the tests and the package
 # need the build; everything needs the packages) is skipped.
@@ -39,6 +43,7 @@ cpu_seconds() {
 # stage NAME NEEDED-STAGE|- COMMAND...
 stage() {
   local name="$1" needs="$2" status=0 started=$SECONDS started_cpu i
+  [[ -z "${ARDENTIS_STAGES:-}" || " $ARDENTIS_STAGES " == *" $name "* ]] || return 0
   cpu_seconds
   started_cpu=$cpu_now
   shift 2
@@ -74,6 +79,10 @@ stage tests build ctest --preset pkg-deb -j"$(nproc)"
 stage package build bash scripts/check-deb.sh
 stage sanitizers deps sanitizers
 stage fuzzing deps bash scripts/fuzz.sh
+case "$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")" in
+  12) stage debian-13 deps bash scripts/in-debian-root.sh trixie ;;
+  13) stage debian-12 deps bash scripts/in-debian-root.sh bookworm ;;
+esac
 
 failed=0
 echo

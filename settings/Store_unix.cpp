@@ -31,7 +31,7 @@ constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF", 3);
 std::optional<QByteArray> readSettingsFile(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
+    struct stat info = {};
     if (::lstat(name.constData(), &info) != 0)
         return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
     // A link is followed; what it names must be a regular file too, and
@@ -135,7 +135,7 @@ QByteArray folderOf(const QByteArray& path)
 
 bool isUsersFolder(const QByteArray& folder)
 {
-    struct stat info {};
+    struct stat info = {};
     return ::stat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid()
            && !(info.st_mode & OthersWrite);
 }
@@ -153,7 +153,7 @@ std::optional<QByteArray> writableTarget(QByteArray path, std::optional<mode_t>&
         const QByteArray folder = folderOf(path);
         if (!isUsersFolder(folder))
             return std::nullopt;
-        struct stat info {};
+        struct stat info = {};
         if (::lstat(path.constData(), &info) != 0)
             return errno == ENOENT ? std::optional<QByteArray>(path) : std::nullopt;
         if (info.st_uid != ::getuid())
@@ -202,7 +202,7 @@ void removeLeftovers(const QByteArray& folder, QByteArrayView base)
         if (!isTemporaryOf(QByteArrayView(entry->d_name), base))
             continue;
         const QByteArray path = folder + '/' + entry->d_name;
-        struct stat info {};
+        struct stat info = {};
         if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::getuid())
             ::unlink(path.constData());
     }

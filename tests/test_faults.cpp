@@ -70,7 +70,7 @@ Tree snapshot(const QString& root)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        struct stat info {};
+        struct stat info = {};
         if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
             continue;
         Entry entry;
@@ -187,6 +187,8 @@ public:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config());
         env.insert(QStringLiteral("XDG_CACHE_HOME"), home() + QStringLiteral("/.cache"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        // Where Qt makes a runtime folder when the one given cannot be used.
+        env.insert(QStringLiteral("TMPDIR"), root());
         for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "LANG"}) {
             if (qEnvironmentVariableIsSet(name))
                 env.insert(QLatin1String(name), qEnvironmentVariable(name));
@@ -498,7 +500,7 @@ TEST_F(Faults, aNamedPipeWhereTheSettingsAreReadIsNeverWaitedOn)
         ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0) << path.toStdString();
     };
     const auto isPipe = [](const QString& path) {
-        struct stat info {};
+        struct stat info = {};
         return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
     };
     {

@@ -108,7 +108,7 @@ TEST(InstanceLock, aFolderThatCannotHoldTheLockOrThatOthersMayWriteLeavesItToThe
 TEST(InstanceLock, underAnyUmaskTheLockFolderIsTheUsersAloneAndHoldsTheLock)
 {
     const auto modeOf = [](const QString& path) {
-        struct stat info {};
+        struct stat info = {};
         return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
     };
     QTemporaryDir home;

@@ -63,6 +63,8 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
         if (runtimeFolder == Runtime::None)
             env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        // Without a usable runtime folder Qt makes one in TMPDIR: this user's own.
+        env.insert(QStringLiteral("TMPDIR"), home.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.remove(QStringLiteral("QT_SCALE_FACTOR"));
         for (const auto& [name, value] : more)

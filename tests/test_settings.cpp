@@ -102,7 +102,7 @@ TEST_F(Store, whatIsNoRegularFileOfASaneSizeIsNeitherWaitedOnNorReplaced)
         store.setValue(QStringLiteral("Settings"), QStringLiteral("k"), QStringLiteral("1"));
         EXPECT_FALSE(store.sync());
     }
-    struct stat info {};
+    struct stat info = {};
     ASSERT_EQ(::stat(QFile::encodeName(file()).constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
@@ -135,7 +135,7 @@ namespace {
 
 mode_t modeOf(const QString& path)
 {
-    struct stat info {};
+    struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 

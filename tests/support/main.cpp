@@ -21,8 +21,14 @@ int main(int argc, char** argv)
     // and a shared folder would let one case see another's stored date. It
     // lies in the build folder, as a user's home is no temporary folder.
     QTemporaryDir home(QDir::currentPath() + QStringLiteral("/home-XXXXXX"));
-    if (home.isValid())
+    if (home.isValid()) {
         qputenv("HOME", QFile::encodeName(home.path()));
+        // Without a runtime folder Qt would make one in /tmp and leave it there.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+            && QDir(home.path())
+                   .mkdir(QStringLiteral("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(QStringLiteral("runtime"))));
+    }
     QStandardPaths::setTestModeEnabled(true);
     platform::keepOutRuntimeFolderWarning();  // as the program does
     qputenv("QT_QPA_PLATFORM",
