@@ -3,10 +3,12 @@
 # manager (openbox), with Debian's screen reader Orca listening on the
 # accessibility bus, driven by the keyboard alone. Orca's debug log holds every
 # line it speaks ("SPEECH OUTPUT"); each step below is matched by its time with
-# what Orca said during it. Prints PASS or FAIL for each step and exits
-# non-zero if any failed. Run as root on Debian 12, on a machine not busy with
-# other work (each step waits STEP_SECONDS, default 2.5, for Orca to speak);
-# installs Orca and openbox.
+# what Orca said during it. Each step is judged by what matters in what was
+# said, the names, values, sign and reading, not by the words an Orca version
+# has for a role ("push button" in Orca 43, "button" in 48). Prints PASS or
+# FAIL for each step and exits non-zero if any failed. Run as root on Debian 12
+# or 13, on a machine not busy with other work (each step waits STEP_SECONDS,
+# default 2.5, for Orca to speak); installs Orca and openbox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,7 +55,8 @@ for _ in $(seq 120); do enabled && break; sleep 0.5; done
 sleep 8
 
 # begin NAME EXPECTED...: records when a step begins and what Orca should
-# say during it.
+# say during it: each phrase at least once, or, written once:PHRASE, exactly
+# once (a list's name, which a reader must not say twice).
 begin() {
   local name="$1"
   shift
@@ -72,33 +75,33 @@ step() {
   sleep "${STEP_SECONDS:-2.5}"
 }
 
-begin "the entry window comes up" "$caption frame" "Name text"
+begin "the entry window comes up" "$caption" "Name"
 "$exe" >"$scratch/program.out" 2>&1 &
 program_pid=$!
 xdotool search --sync --name "^$caption\$" >/dev/null
 sleep 3
 begin "typing the name"
 xdotool type --delay 100 ada
-step "Tab to the day list" "Date combo box" "1." -- Tab
+step "Tab to the day list" "once:Date" "1" -- Tab
 step "Down in the day list" "2" -- Down
-step "Tab to the month list" "Month combo box" "January" -- Tab
+step "Tab to the month list" "once:Month" "January" -- Tab
 step "Down in the month list" "February" -- Down
-step "Tab to the year list" "Year combo box" "1930" -- Tab
+step "Tab to the year list" "once:Year" "1930" -- Tab
 step "Down in the year list" "1931" -- Down
 # 2 February 1931: Pallas stood in Virgo.
-step "Find: the sign, then its reading" "$caption frame" "Virgo. You will be able to go into the depth" "Exit push button" -- alt+a
-step "Back to the entry window" "Year combo box" "1931" -- alt+b
+step "Find: the sign, then its reading" "$caption" "Virgo. You will be able to go into the depth" "Exit" -- alt+a
+step "Back to the entry window" "once:Year" "1931" -- alt+b
 step "Down in the year list again" "1932" -- Down
 # 2 February 1932: Pallas stood in Sagittarius.
-step "Find again: the new sign" "Sagittarius. " -- alt+a
-step "Exit: the farewell dialog" "$caption dialog" "Exit push button" -- Escape
-step "Tab to the visit button" "Click Here To Visit Zentrova Now push button" -- Tab
-step "Tab to the sender's name" "Your Name text" -- Tab
-step "Tab to the refer button" "Refer A Friend Now push button" -- Tab
-step "Tab to the sender's address" "Your Email Address text" -- Tab
-step "Tab to the friend's address" "Friend's Email Address text" -- Tab
-step "Tab to the friend's name" "Friend's Name text" -- Tab
-step "Tab to the message" "Your Message text" -- Tab
+step "Find again: the new sign" "Sagittarius. You will be good at" -- alt+a
+step "Exit: the farewell dialog" "$caption" "Exit" -- Escape
+step "Tab to the visit button" "Click Here To Visit Zentrova Now" -- Tab
+step "Tab to the sender's name" "Your Name" -- Tab
+step "Tab to the refer button" "Refer A Friend Now" -- Tab
+step "Tab to the sender's address" "Your Email Address" -- Tab
+step "Tab to the friend's address" "Friend's Email Address" -- Tab
+step "Tab to the friend's name" "Friend's Name" -- Tab
+step "Tab to the message" "Your Message" -- Tab
 printf '%s\tend\t\n' "$(date +%T.%N)" >>"$steps"
 xdotool key alt+x
 for _ in $(seq 20); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.5; done
@@ -111,6 +114,7 @@ wait "$program_pid" 2>/dev/null || true
 # Orca writes its log in blocks: read it once Orca has ended.
 kill "$orca_pid" 2>/dev/null || true
 wait "$orca_pid" 2>/dev/null || true
+[[ -z "${KEEP_ORCA_LOG:-}" ]] || cp "$log" "$KEEP_ORCA_LOG"
 
 seconds() { awk -F: '{ printf "%.6f\n", $1 * 3600 + $2 * 60 + $3 }' <<<"$1"; }
 grep -a 'SPEECH OUTPUT:' "$log" | sed -E "s/^([0-9:.]+) - SPEECH OUTPUT: '(.*)' ?\[?\{.*$/\1\t\2/" >"$scratch/spoken"
@@ -124,7 +128,11 @@ for ((i = 0; i + 1 < ${#lines[@]}; i++)); do
   verdict=PASS
   IFS='|' read -ra wanted <<<"$expected"
   for phrase in "${wanted[@]}"; do
-    [[ "$heard" == *"$phrase"* ]] || verdict=FAIL
+    if [[ "$phrase" == once:* ]]; then
+      (($(grep -owF -- "${phrase#once:}" <<<"$heard" | wc -l) == 1)) || verdict=FAIL
+    else
+      [[ "$heard" == *"$phrase"* ]] || verdict=FAIL
+    fi
   done
   [[ $verdict == PASS ]] || failed=1
   printf '%s: %s: heard "%s"\n' "$verdict" "$name" "${heard% }"

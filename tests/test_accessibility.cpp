@@ -105,6 +105,26 @@ void expectEveryControlNamed(QWidget* window, const QStringList& mustBeReached)
 const QStringList menuItems = {"mnuExit",  "mnuOnline", "mnuVisit",          "mnuUpdate",
                                "mnuAbout", "mnuDonate", "mnuMakeMoneyOnline"};
 
+// What a reader is told of the result as the window comes up: from Qt 6.8 an
+// announcement once the window is active, before it the window's description.
+QString toldAsItComesUp(QWidget* window)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    static QStringList announced;
+    announced.clear();
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::Announcement)
+            announced.append(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+    });
+    showActive(window);
+    settle();
+    QAccessible::installUpdateHandler(before);
+    return announced.join(u'|');
+#else
+    return QAccessible::queryAccessibleInterface(window)->text(QAccessible::Description);
+#endif
+}
+
 class ScreenReader : public WidgetTest {};
 
 }  // namespace
@@ -126,10 +146,10 @@ TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
                                                         {control<QComboBox>(main, "cboMonth"), "Month"},
                                                         {control<QComboBox>(main, "cboYear"), "Year"}};
     for (const auto& [list, caption] : lists) {
-        const QString before = spokenName(list);
-        EXPECT_TRUE(before.contains(QLatin1String(caption))) << before.toStdString();
+        EXPECT_EQ(spokenName(list), QLatin1String(caption));  // once, not the caption and a name beside it
         list->setCurrentIndex(list->count() - 1);
-        EXPECT_TRUE(spokenName(list).contains(QLatin1String(caption))) << caption;
+        EXPECT_EQ(spokenName(list), QLatin1String(caption));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Value), list->currentText());
     }
 }
 
@@ -150,9 +170,9 @@ TEST_F(ScreenReader, everyControlOfTheResultWindowHasANameAndTheResultIsReadOut)
     EXPECT_EQ(readingLabel->text(QAccessible::Name), reading);
     EXPECT_FALSE(signLabel->text(QAccessible::Description).isEmpty());
     EXPECT_FALSE(readingLabel->text(QAccessible::Description).isEmpty());
-    // A reader reads the window's description as it comes up: the sign, then
-    // its reading, while the focus stays on Exit.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description), sign + ". " + reading);
+    // A reader is told the sign, then its reading, as the window comes up,
+    // while the focus stays on Exit.
+    EXPECT_EQ(toldAsItComesUp(display), sign + ". " + reading);
     EXPECT_EQ(display->focusWidget(), control<QPushButton>(display, "cmdExit"));
 
     // Back and a second find: the reader follows the new result.
@@ -166,8 +186,7 @@ TEST_F(ScreenReader, everyControlOfTheResultWindowHasANameAndTheResultIsReadOut)
     EXPECT_EQ(signLabel->text(QAccessible::Name), control<QLabel>(display, "lblWarriorSign")->text());
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Pisces"));
     EXPECT_EQ(readingLabel->text(QAccessible::Name), sign::signReading(sign::Sign::Pisces));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description),
-              "Pisces. " + sign::signReading(sign::Sign::Pisces));
+    EXPECT_EQ(toldAsItComesUp(display), "Pisces. " + sign::signReading(sign::Sign::Pisces));
 }
 
 TEST_F(ScreenReader, everyControlOfTheAboutBoxHasAName)

@@ -48,14 +48,82 @@ private:
     LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
 };
 
-// A drop-down list whose choice is its value, also as text: readers on Linux
-// read a list's value from its text or from a selection interface, and Qt's
-// own list offers neither. When the choice changes, the text changes with
-// it, and the new choice arrives selected, as in a list whose entry shows it.
-class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A drop-down list's choice as the item selected in the list that drops
+// down, which is where Orca 48 reads it (Qt has selections from 6.5).
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+class ChosenItem : public QAccessibleSelectionInterface {
+public:
+    explicit ChosenItem(QComboBox* list);
+    int selectedItemCount() const override;
+    QList<QAccessibleInterface*> selectedItems() const override;
+    // The choice is the keyboard's and the mouse's to make.
+    bool select(QAccessibleInterface*) override;
+    bool unselect(QAccessibleInterface*) override;
+    bool selectAll() override;
+    bool clear() override;
+    void* cast(QAccessible::InterfaceType type);
+
+private:
+    QComboBox* m_list;
+};
+
+ChosenItem::ChosenItem(QComboBox* list) : m_list(list) {}
+
+int ChosenItem::selectedItemCount() const
+{
+    return int(selectedItems().size());
+}
+
+QList<QAccessibleInterface*> ChosenItem::selectedItems() const
+{
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(m_list->view());
+    const int chosen = m_list->currentIndex();
+    if (!items || chosen < 0 || chosen >= items->childCount())
+        return {};
+    return {items->child(chosen)};
+}
+
+bool ChosenItem::select(QAccessibleInterface*)
+{
+    return false;
+}
+
+bool ChosenItem::unselect(QAccessibleInterface*)
+{
+    return false;
+}
+
+bool ChosenItem::selectAll()
+{
+    return false;
+}
+
+bool ChosenItem::clear()
+{
+    return false;
+}
+
+void* ChosenItem::cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::SelectionInterface ? static_cast<QAccessibleSelectionInterface*>(this) : nullptr;
+}
+#else
+class ChosenItem {
+public:
+    explicit ChosenItem(QComboBox*) {}
+    void* cast(QAccessible::InterfaceType) { return nullptr; }
+};
+#endif
+
+// A drop-down list named by its caption, whose choice is its value, also as
+// text and as its selected item: Orca 43 reads a list's choice from its
+// text, Orca 48 from the item selected. When the choice changes, the text
+// changes with it, and the new choice arrives selected, as in a list whose
+// entry shows it; Qt tells of the new selection itself.
+class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleTextInterface, public ChosenItem {
 public:
     explicit ChoiceListAccessible(QComboBox* list)
-        : QAccessibleWidget(list, QAccessible::ComboBox), m_shown(list->currentText())
+        : QAccessibleWidget(list, QAccessible::ComboBox), ChosenItem(list), m_shown(list->currentText())
     {
         QObject::connect(list, &QComboBox::currentTextChanged, list, [this](const QString& choice) {
             // The new choice goes in before the old one goes out: a reader
@@ -73,6 +141,8 @@ public:
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
+        if (void* selection = cast(type))
+            return selection;
         return QAccessibleWidget::interface_cast(type);
     }
 

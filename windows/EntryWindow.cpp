@@ -22,12 +22,16 @@ namespace windows {
 
 namespace {
 
-QComboBox* makeList(const char* name, const QString& accessibleName, QWidget* parent)
+// A list tied to its caption, and named by it: a reader says a list's tied
+// caption and, when it differs, its name too; Qt would name a list after its
+// choice, which the reader then says twice.
+QComboBox* makeList(const char* name, QLabel* caption, QWidget* parent)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
-    list->setAccessibleName(accessibleName);
+    caption->setBuddy(list);
+    list->setAccessibleName(caption->text());
     return list;
 }
 
@@ -122,13 +126,9 @@ QWidget* EntryWindow::makeEntryArea(QWidget* parent)
     QLabel* dayCaption = makeLabel("Label5", QStringLiteral("Date"), style::Red, false, area);
     QLabel* monthCaption = makeLabel("Label7", QStringLiteral("Month"), style::Red, false, area);
     QLabel* yearCaption = makeLabel("Label6", QStringLiteral("Year"), style::Red, false, area);
-    m_dayList = makeList("cboDate", QStringLiteral("Date of birth: day"), area);
-    m_monthList = makeList("cboMonth", QStringLiteral("Date of birth: month"), area);
-    m_yearList = makeList("cboYear", QStringLiteral("Date of birth: year"), area);
-    // Tied to their captions, which is how a reader on Linux names a list.
-    dayCaption->setBuddy(m_dayList);
-    monthCaption->setBuddy(m_monthList);
-    yearCaption->setBuddy(m_yearList);
+    m_dayList = makeList("cboDate", dayCaption, area);
+    m_monthList = makeList("cboMonth", monthCaption, area);
+    m_yearList = makeList("cboYear", yearCaption, area);
 
     auto* grid = new QGridLayout(area);
     grid->addWidget(nameCaption, 0, 0);

@@ -8,12 +8,14 @@
 #include "windows/OfferFrame.h"
 #include "windows/Style.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace windows {
@@ -94,11 +96,31 @@ void ResultWindow::showSign(std::optional<sign::Sign> warriorSign)
     if (warriorSign)
         m_reading->setText(sign::signReading(*warriorSign));
     m_warriorSign->setText(warriorSign ? sign::signName(*warriorSign) : QString());
-    // A screen reader reads a window's description as the window comes up:
-    // the sign, then its reading, while the focus waits on Exit.
+    // Told to a screen reader as the window comes up: the sign, then its
+    // reading, while the focus waits on Exit.
     QStringList result{m_warriorSign->text(), m_reading->text()};
     result.removeAll(QString());
-    setAccessibleDescription(result.join(QStringLiteral(". ")));
+    m_announcement = result.join(QStringLiteral(". "));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Before Qt had announcements, the window's description did it: Orca 43
+    // reads it as the window comes up.
+    setAccessibleDescription(m_announcement);
+#endif
+}
+
+bool ResultWindow::event(QEvent* event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Once the reader has had the window and the focus, so that it says the
+    // result after them rather than losing it to them.
+    if (event->type() == QEvent::WindowActivate && !m_announcement.isEmpty()) {
+        QTimer::singleShot(0, this, [this, text = std::exchange(m_announcement, QString())] {
+            QAccessibleAnnouncementEvent announcement(this, text);
+            QAccessible::updateAccessibility(&announcement);
+        });
+    }
+#endif
+    return ProgramWindow::event(event);
 }
 
 }  // namespace windows

@@ -23,9 +23,13 @@ signals:
     // "&Back", the button or the menu item.
     void backRequested();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     QWidget* makeResultFrame(QWidget* parent);
 
+    QString m_announcement;  // the result a screen reader is still to be told
     QLabel* m_warriorSign = nullptr;
     QLabel* m_reading = nullptr;
 };
