@@ -30,40 +30,46 @@ QString encoded(const QString& value)
 
 }  // namespace
 
-// The page address and the product folder each name the site host once.
-static_assert(9 * (2 * MaxNameLength + 2 * MaxEmailLength + MaxMessageLength) + 2 * sizeof(program::SiteHost) + 120
-                  <= MaxAddressLength,
+// The most characters the five boxes send. The page address and the
+// product folder each name the site host once.
+constexpr int MostCharacters = [] {
+    int most = 0;
+    for (const ReferralField& field : ReferralFields)
+        most += field.maxLength;
+    return most;
+}();
+static_assert(9 * MostCharacters + 2 * sizeof(program::SiteHost) + 120 <= MaxAddressLength,
               "a request at the limits would be longer than servers accept");
+
+std::optional<QString> referralProblem(const Referral& referral)
+{
+    const QString email = trimSpaces(referral[ReferrerEmail]);
+    const QString friendEmail = trimSpaces(referral[FriendEmail]);
+    if (friendEmail == email)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.') || !friendEmail.contains(u'.'))
+        return QStringLiteral("Please Enter Proper Email Address");
+    for (qsizetype box = 0; box < qsizetype(ReferralFields.size()); ++box) {
+        const QString value = trimSpaces(referral[box]);
+        if (value.isEmpty() || value == QStringView(ReferralFields[box].placeholder))
+            return QString::fromUtf16(ReferralFields[box].missing);
+    }
+    return std::nullopt;
+}
 
 QString referralAddress(const Referral& referral)
 {
-    return pageAddress(QStringLiteral("qxms-refer-a-friend")) + QStringLiteral("&taf1=")
-           + encoded(referral.referrerName) + QStringLiteral("&taf2=") + encoded(referral.referrerEmail)
-           + QStringLiteral("&taf3=") + encoded(referral.message) + QStringLiteral("&taf4=")
-           + encoded(referral.friendName) + QStringLiteral("&taf5=") + encoded(referral.friendEmail)
-           + QStringLiteral("&taf6=http://") + siteAddress() + QStringLiteral("/ardentis/");
+    QString address = pageAddress(QStringLiteral("qxms-refer-a-friend"));
+    for (qsizetype box = 0; box < qsizetype(referral.size()); ++box)
+        address += QStringLiteral("&taf%1=").arg(box + 1) + encoded(trimSpaces(referral[box]));
+    return address + QStringLiteral("&taf6=http://") + siteAddress() + QStringLiteral("/ardentis/");
 }
 
 void submitReferral(const Referral& referral)
 {
-    struct Field {
-        const QString& value;
-        const char16_t* placeholder;
-        const char16_t* message;
-    };
-    const Field fields[] = {
-        {referral.referrerName, u"Your Name", u"Please Enter Your Name"},
-        {referral.referrerEmail, u"Your Email Address", u"Please Enter Your Email"},
-        {referral.message, u"Your Message", u"Please Enter Your Message"},
-        {referral.friendName, u"Friend's Name", u"Please Enter Your Friend's Name"},
-        {referral.friendEmail, u"Friend's Email Address", u"Please Enter Your Friend's Email"},
-    };
-    for (const Field& field : fields) {
-        const QString value = trimSpaces(field.value);
-        if (value.isEmpty() || value == QStringView(field.placeholder)) {
-            platform::showMessage(QString::fromUtf16(field.message), platform::Refusal);
-            return;
-        }
+    if (const std::optional<QString> problem = referralProblem(referral)) {
+        platform::showMessage(*problem, platform::Refusal);
+        return;
     }
     const QString address = referralAddress(referral);
     if (address.size() > MaxAddressLength || !openWebPage(address))

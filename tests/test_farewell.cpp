@@ -7,7 +7,6 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 #include "shell/ProgramFlow.h"
-#include "windows/BoundedTextEdit.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
 #include "windows/LinkLabel.h"
@@ -26,9 +25,25 @@
 #include <QTest>
 #include <functional>
 
-using windows::tooLongMessage;
-
 namespace {
+
+QString tooLongMessage(int limit)
+{
+    return QStringLiteral("Please Enter No More Than %1 Characters").arg(limit);
+}
+
+const QString appeals[] = {
+    QStringLiteral("Quillon Softwares, such as this can be created and maintained only with your support. The best "
+                   "way to support Quillon Board is to visit Zentrova regularly and take part in the discussions and "
+                   "other activities on the board."),
+    QStringLiteral("Visit Zentrova regularly. Support Zentrova by taking part in the discussions and other "
+                   "activities. These softwares cannot be supported and maintained, without you regularly visiting "
+                   "Zentrova"),
+    QStringLiteral("Zentrova is a FREE online discussion forum for all things quillon. To help Zentrova develop and "
+                   "maintain this software visit Zentrova regularly."),
+    QStringLiteral("Zentrova needs your help. All you need to do is visit Zentrova regularly and take part in the "
+                   "various discussions and activites to help us maintain and develop more Quillon Softwares."),
+};
 
 class Farewell : public WidgetTest {};
 
@@ -95,16 +110,14 @@ TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
     for (const auto& [r, k] : draws) {
         scriptRandom({r, 0.0, 0.0});
         FarewellDialog* dialog = flow().farewellDialog();
-        EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), FarewellDialog::appealText(k)) << r;
+        EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeals[k]) << r;
         dialog->show();
         dialog->hide();
         dialog->show();
-        EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), FarewellDialog::appealText(k)) << r;
+        EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeals[k]) << r;
         freshProgram();
         settle();
     }
-    EXPECT_TRUE(FarewellDialog::appealText(1).endsWith(QStringLiteral("regularly visiting Zentrova")));
-    EXPECT_TRUE(FarewellDialog::appealText(3).contains(QStringLiteral("activites")));
 }
 
 TEST_F(Farewell, tabOrderStartsOnExitAndEnterThenEndsTheProgram)
@@ -188,6 +201,7 @@ TEST_F(Farewell, eachBoxStopsAtItsLimitAndSaysSoWhateverIsPasted)
         edit->setFocus(Qt::TabFocusReason);
         QApplication::clipboard()->setText(huge);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        settle();  // what is said comes after the change
         const QString text = box.name == QByteArrayView("txtMessage")
                                  ? static_cast<QPlainTextEdit*>(edit)->toPlainText()
                                  : static_cast<QLineEdit*>(edit)->text();
@@ -198,14 +212,17 @@ TEST_F(Farewell, eachBoxStopsAtItsLimitAndSaysSoWhateverIsPasted)
         // Typing on at the limit is refused the same way.
         messages.shown.clear();
         QTest::keyClick(edit, Qt::Key_Y);
+        settle();
         EXPECT_EQ(messages.shown, QList<ShownMessage>{told});
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClick(edit, Qt::Key_Y);
+        settle();
         EXPECT_EQ(messages.shown.size(), 1);
         // Nor does a composed text go past it.
         QInputMethodEvent composed;
         composed.setCommitString(QStringLiteral("zz"));
         QApplication::sendEvent(edit, &composed);
+        settle();
         EXPECT_EQ(messages.shown.size(), 2);
     }
 }
@@ -412,10 +429,12 @@ TEST_F(Farewell, typedCharactersOfEveryKindCountOnceAndStopAtTheLimit)
     message->clear();
     paste(message, QString(199, u'a'));
     typeKey(message, emoji);  // the 200th
+    settle();
     EXPECT_TRUE(messages.shown.isEmpty());
     // An emoji, a right-to-left mark, a private-use character, a letter: each one too many.
     for (const QString& more : {emoji, QStringLiteral("\u200f"), QStringLiteral("\ue000"), QStringLiteral("x")})
         typeKey(message, more);
+    settle();
     EXPECT_EQ(message->toPlainText(), QString(199, u'a') + emoji);
     EXPECT_EQ(messages.texts(), QStringList(4, tooLongMessage(200)));
 
@@ -425,9 +444,11 @@ TEST_F(Farewell, typedCharactersOfEveryKindCountOnceAndStopAtTheLimit)
     name->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(name, QString(63, u'b') + u'e');
     typeKey(name, QStringLiteral("\u0301"));
+    settle();
     EXPECT_EQ(name->text(), QString(63, u'b') + QStringLiteral("e\u0301"));
     EXPECT_TRUE(messages.shown.isEmpty());
     QTest::keyClick(name, Qt::Key_X);
+    settle();
     EXPECT_EQ(messages.texts(), QStringList{tooLongMessage(64)});
 }
 
@@ -454,6 +475,7 @@ TEST_F(Farewell, aCutNeverSplitsACharacterHoweverTheTextComesIn)
                 box->setFocus(Qt::TabFocusReason);
                 QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, QString());
                 put(box, QString(limit - 1, u'a') + last + last);
+                settle();
                 EXPECT_EQ(textIn(box), QString(limit - 1, u'a') + last) << name;
                 EXPECT_EQ(messages.texts(), QStringList{tooLongMessage(limit)}) << name;
             }
@@ -482,6 +504,7 @@ TEST_F(Farewell, assistiveTechnologyIsHeldToTheLimitsAndLosesNothingAfterItsChan
         editor->replaceText(0, 10, QString(100, u'z'));
         EXPECT_EQ(textIn(box), QString(10, u'z') + textIn(box).sliced(10));
         EXPECT_EQ(reader->textInterface()->characterCount(), limit);
+        settle();
         EXPECT_EQ(messages.texts(), QStringList(3, tooLongMessage(limit)));
     }
 }
@@ -507,10 +530,32 @@ TEST_F(Farewell, droppedTextAndUndoStayWithinTheLimit)
         QApplication::sendEvent(target, &drop);
         EXPECT_EQ(textIn(box).size(), limit);
         EXPECT_EQ(textIn(box).count(u'd'), 10);
+        settle();
         EXPECT_EQ(messages.texts(), QStringList{tooLongMessage(limit)});
         QMetaObject::invokeMethod(box, "undo");
         EXPECT_LE(textIn(box).size(), limit);
         QMetaObject::invokeMethod(box, "redo");
         EXPECT_LE(textIn(box).size(), limit);
     }
+}
+
+TEST_F(Farewell, aToolsChangeIsCutAtWholeCharactersAndToldOfOnlyOnceItsCallHasReturned)
+{
+    auto* name = control<QLineEdit>(shownDialog(), "txtName");
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(name);
+    reader->setText(QAccessible::Value, u'a' + emoji);
+    const QString thumb = QStringLiteral("\U0001F44D");  // shares its first unit with the emoji after it
+    reader->editableTextInterface()->insertText(1, thumb + QString(70, u'b'));
+    EXPECT_TRUE(messages.shown.isEmpty());  // the tool is not kept waiting on a message box
+    EXPECT_EQ(name->text(), u'a' + thumb + QString(61, u'b') + emoji);
+    settle();
+    EXPECT_EQ(messages.texts(), QStringList{tooLongMessage(64)});
+
+    // Deleting a joiner would make a family of 64 into 65 characters: it is not done.
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    reader->setText(QAccessible::Value, family.repeated(64));
+    reader->editableTextInterface()->deleteText(2, 3);
+    name->setCursorPosition(3);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    EXPECT_EQ(name->text(), family.repeated(64));
 }

@@ -13,8 +13,7 @@ namespace windows {
 
 namespace {
 
-// A link label as a link: its text is its name, Press follows it, and while
-// another control covers it a reader does not report it as showing.
+// A link label as a link: its text is its name, and Press follows it.
 class LinkAccessible : public QAccessibleWidget {
 public:
     explicit LinkAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
@@ -24,14 +23,6 @@ public:
         if (type == QAccessible::Name)
             return link()->text();
         return QAccessibleWidget::text(type);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (link()->isCovered())
-            state.invisible = true;
-        return state;
     }
 
     QStringList actionNames() const override { return {pressAction()}; }

@@ -1,12 +1,42 @@
 #include "CharacterLimit.h"
 
-#include <QKeyEvent>
-#include <QList>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTextBoundaryFinder>
 
-namespace windows::characters {
+namespace windows {
 
-int count(QStringView text)
+CharacterLimit::CharacterLimit(QLineEdit* box, int limit) : QObject(box), m_limit(limit), m_before(box->text())
+{
+    // Nothing longer than the box could ever hold gets in, so a pasted
+    // mebibyte is cut by the line edit before it is laid out.
+    box->setMaxLength(limit * UnitsPerCharacter + 1);
+    m_apply = [box](const Cut& cut) {
+        box->setText(box->text().replace(cut.start, cut.end - cut.start, cut.with));
+        box->setCursorPosition(int(cut.start + cut.with.size()));
+    };
+    connect(box, &QLineEdit::textChanged, this, &CharacterLimit::changed);
+}
+
+CharacterLimit::CharacterLimit(QPlainTextEdit* box, int limit)
+    : QObject(box), m_limit(limit), m_before(box->toPlainText())
+{
+    // Broken into lines anywhere, not only between words, a long text
+    // without spaces is laid out in a moment rather than in minutes.
+    box->setWordWrapMode(QTextOption::WrapAnywhere);
+    m_apply = [box](const Cut& cut) {
+        QTextCursor range(box->document());
+        range.joinPreviousEditBlock();  // undone and redone with the change it cuts
+        range.setPosition(int(cut.start));
+        range.setPosition(int(cut.end), QTextCursor::KeepAnchor);
+        range.insertText(cut.with);
+        range.endEditBlock();
+        box->setTextCursor(range);
+    };
+    connect(box, &QPlainTextEdit::textChanged, this, [this, box] { changed(box->toPlainText()); });
+}
+
+int CharacterLimit::count(QStringView text)
 {
     QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text.data(), text.size());
     int total = 0;
@@ -18,84 +48,51 @@ int count(QStringView text)
     return total;
 }
 
-qsizetype mostUnits(int limit)
+void CharacterLimit::changed(const QString& now)
 {
-    return qsizetype(limit) * UnitsPerCharacter + 1;
-}
-
-qsizetype fittingLength(QStringView before, QStringView inserted, QStringView after, int limit)
-{
-    // A character takes at least one unit.
-    if (before.size() + inserted.size() + after.size() <= limit)
-        return inserted.size();
-    const QStringView looked = inserted.first(std::min(inserted.size(), mostUnits(limit)));
-    const bool whole = looked.size() == inserted.size();
-
-    // Where the inserted text may end: the character boundaries within it,
-    // as it stands after `before`. The end of a text cut short is none.
-    QString joined = before.toString();
-    joined.append(looked);
-    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, joined);
-    clusters.setPosition(before.size());
-    QList<qsizetype> ends;
-    for (qsizetype end = clusters.toNextBoundary(); end > 0; end = clusters.toNextBoundary()) {
-        if (whole || end < joined.size())
-            ends.append(end - before.size());
+    if (count(now) <= m_limit) {
+        m_before = now;
+        return;
     }
-    const auto fits = [&](qsizetype length) {
-        QString candidate = joined.first(before.size() + length);
-        return count(candidate.append(after)) <= limit;
-    };
-    // Each character more counts at least as much: the longest end that fits.
-    qsizetype low = 0;  // ends[low - 1] fits; none tried below it fails
-    qsizetype high = ends.size();
-    while (low < high) {
-        const qsizetype middle = (low + high) / 2;
-        if (fits(ends[middle]))
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low == 0 ? 0 : ends[low - 1];
+    const Cut cut = cutToFit(now);
+    m_before = QString(now).replace(cut.start, cut.end - cut.start, cut.with);
+    m_apply(cut);
+    // Said once the box shows what it kept, and never from within the
+    // change: an assistive tool waits for its call to return.
+    QMetaObject::invokeMethod(this, &CharacterLimit::exceeded, Qt::QueuedConnection);
 }
 
-bool typesText(const QKeyEvent* event, bool tabTypes)
+CharacterLimit::Cut CharacterLimit::cutToFit(const QString& now) const
 {
-    const QString text = event->text();
-    if (text.isEmpty())
-        return false;
-    const QChar first = text.front();
-    // Marks such as the right-to-left mark, typed with Ctrl+Shift on some keyboards.
-    if (first.category() == QChar::Other_Format)
-        return true;
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
-        return false;
-    return first.isPrint() || first.category() == QChar::Other_PrivateUse
-           || (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())
-           || (tabTypes && first == u'\t');
+    // What changed lies between what the text shares with the one before at
+    // its start and at its end, widened to whole characters.
+    const qsizetype shorter = std::min(now.size(), m_before.size());
+    qsizetype start = 0;
+    while (start < shorter && now[start] == m_before[start])
+        ++start;
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, now);
+    clusters.setPosition(start);
+    if (!clusters.isAtBoundary())
+        start = clusters.toPreviousBoundary();
+    qsizetype tail = 0;
+    while (tail < shorter - start && now[now.size() - 1 - tail] == m_before[m_before.size() - 1 - tail])
+        ++tail;
+    qsizetype end = now.size() - tail;
+    clusters.setPosition(end);
+    if (!clusters.isAtBoundary())
+        end = clusters.toNextBoundary();
+
+    // As much of what came in as fits, a character at a time.
+    const QStringView after = QStringView(now).sliced(end);
+    const auto fits = [&](qsizetype upTo) { return count(QString(now.first(upTo)).append(after)) <= m_limit; };
+    qsizetype fit = start;
+    clusters.setPosition(start);
+    for (qsizetype next = clusters.toNextBoundary(); next > 0 && next <= end && fits(next);
+         next = clusters.toNextBoundary())
+        fit = next;
+    if (!fits(fit))
+        return {0, now.size(), m_before};
+    return {fit, end, QString()};
 }
 
-Composition boundedComposition(const QInputMethodEvent& event, qsizetype most)
-{
-    Composition composition{event.preeditString(), event.attributes()};
-    if (composition.text.size() <= most)
-        return composition;
-    composition.text.truncate(most);
-    if (composition.text.back().isHighSurrogate())
-        composition.text.chop(1);
-    const int end = int(composition.text.size());
-    composition.attributes.removeIf([end](const QInputMethodEvent::Attribute& attribute) {
-        return attribute.type != QInputMethodEvent::Selection && attribute.type != QInputMethodEvent::Cursor
-               && attribute.start >= end;
-    });
-    for (QInputMethodEvent::Attribute& attribute : composition.attributes) {
-        if (attribute.type == QInputMethodEvent::Cursor)
-            attribute.start = std::min(attribute.start, end);
-        else if (attribute.type != QInputMethodEvent::Selection)
-            attribute.length = std::min(attribute.length, end - attribute.start);
-    }
-    return composition;
-}
-
-}  // namespace windows::characters
+}  // namespace windows

@@ -1,47 +1,56 @@
 #pragma once
 
-#include <QInputMethodEvent>
+#include <QObject>
 #include <QString>
 
-class QKeyEvent;
+#include <functional>
 
-// How the farewell dialog's boxes count what they hold: by what the user sees
-// as one character, a grapheme cluster (a letter with its accents, an emoji
-// with its modifiers, a flag), never by the UTF-16 units that hold it. No
-// written character takes more than UnitsPerCharacter units; a cluster that
-// does (a letter under hundreds of accents) counts once for every
-// UnitsPerCharacter units begun, so a box of n characters never holds more
-// than n * UnitsPerCharacter units and nothing typed into it can take long to
-// lay out.
-namespace windows::characters {
+class QLineEdit;
+class QPlainTextEdit;
 
-inline constexpr int UnitsPerCharacter = 32;
+namespace windows {
 
-// The characters of text, counted as above.
-int count(QStringView text);
+// Holds a text box to at most `limit` characters as the user sees them: a
+// letter with its accents, an emoji with its modifiers or a flag is one; a
+// cluster of more than UnitsPerCharacter UTF-16 units counts once for every
+// UnitsPerCharacter begun, so that no box holds more than that many units a
+// character and nothing in it is slow to lay out.
+//
+// After every change, however it came (typed, pasted, dropped, composed,
+// undone, or made by an assistive tool), what the change put in is cut to
+// what fits, never inside a character, and the rest of the box stays as it
+// was; a change that no cut brings within the limit (deleting the joiner
+// that made one character of several) is not made. exceeded() comes after
+// the change, never from within it.
+class CharacterLimit : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int UnitsPerCharacter = 32;
 
-// How many UTF-16 units of the start of `inserted` fit between `before` and
-// `after` within `limit` characters. The cut never falls inside a character:
-// not between the halves of a surrogate pair, nor between a letter and its
-// accents. Only the first limit * UnitsPerCharacter + 1 units of `inserted`
-// are looked at, so a text of any length takes no longer than a short one.
-qsizetype fittingLength(QStringView before, QStringView inserted, QStringView after, int limit);
+    CharacterLimit(QLineEdit* box, int limit);
+    CharacterLimit(QPlainTextEdit* box, int limit);
 
-// The most of a text that is worth handing to a box of `limit` characters:
-// one unit more than it can ever take, so the box still sees that it was cut.
-qsizetype mostUnits(int limit);
+    // The characters of a text, counted as above.
+    static int count(QStringView text);
 
-// Whether a key press types its text into a text box, as Qt's own boxes
-// decide it (`tabTypes`: a tab is typed, not a move to the next control).
-bool typesText(const QKeyEvent* event, bool tabTypes);
+signals:
+    // A change went past the limit and was cut.
+    void exceeded();
 
-// The text an input method is still composing, cut to at most `most` units,
-// with what its attributes mark clipped to match: an input method could
-// otherwise have the box lay out a text of any length.
-struct Composition {
-    QString text;
-    QList<QInputMethodEvent::Attribute> attributes;
+private:
+    // What of the change from m_before to `now` to undo: the units from
+    // `start` to `end` of `now` go, and `with` comes in their place.
+    struct Cut {
+        qsizetype start;
+        qsizetype end;
+        QString with;
+    };
+    Cut cutToFit(const QString& now) const;
+    void changed(const QString& now);
+
+    std::function<void(const Cut&)> m_apply;  // makes the cut in the box
+    int m_limit;
+    QString m_before;  // the text after the last change, within the limit
 };
-Composition boundedComposition(const QInputMethodEvent& event, qsizetype most);
 
-}  // namespace windows::characters
+}  // namespace windows

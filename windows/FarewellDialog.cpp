@@ -1,7 +1,6 @@
 #include "windows/FarewellDialog.h"
 
-#include "BoundedLineEdit.h"
-#include "BoundedTextEdit.h"
+#include "CharacterLimit.h"
 #include "LinkLabel.h"
 #include "links/Referral.h"
 #include "links/WebPages.h"
@@ -60,35 +59,24 @@ const QString suiteText =
                      "only fun to use but also very informative. Try them out today and share your experience "
                      "with your friends and family. ");
 
-// Each box keeps every request within what browsers and servers take, and
-// says so rather than let the request be lost.
-void refuseLongerText(int maxLength)
-{
-    platform::showMessage(tooLongMessage(maxLength), platform::Refusal);
-}
+// The four appeals, one of them drawn as the dialog loads.
+const char16_t* const appeals[] = {
+    u"Quillon Softwares, such as this can be created and maintained only with your support. The best way to "
+    u"support Quillon Board is to visit Zentrova regularly and take part in the discussions and other activities "
+    u"on the board.",
+    u"Visit Zentrova regularly. Support Zentrova by taking part in the discussions and other activities. These "
+    u"softwares cannot be supported and maintained, without you regularly visiting Zentrova",
+    u"Zentrova is a FREE online discussion forum for all things quillon. To help Zentrova develop and maintain this "
+    u"software visit Zentrova regularly.",
+    u"Zentrova needs your help. All you need to do is visit Zentrova regularly and take part in the various "
+    u"discussions and activites to help us maintain and develop more Quillon Softwares.",
+};
+
+// Where each box of the referral form sits, in the order of links::ReferralFields.
+const QRect boxPlaces[] = {twips(85, 360, 3375, 285), twips(3600, 360, 3375, 285), twips(4800, 3600, 1815, 495),
+                           twips(85, 720, 3375, 285), twips(3600, 720, 3375, 285)};
 
 }  // namespace
-
-QString FarewellDialog::appealText(int k)
-{
-    switch (k) {
-    case 0:
-        return QStringLiteral("Quillon Softwares, such as this can be created and maintained only with your "
-                              "support. The best way to support Quillon Board is to visit Zentrova regularly "
-                              "and take part in the discussions and other activities on the board.");
-    case 1:
-        return QStringLiteral("Visit Zentrova regularly. Support Zentrova by taking part in the discussions and "
-                              "other activities. These softwares cannot be supported and maintained, without "
-                              "you regularly visiting Zentrova");
-    case 2:
-        return QStringLiteral("Zentrova is a FREE online discussion forum for all things quillon. To help "
-                              "Zentrova develop and maintain this software visit Zentrova regularly.");
-    default:
-        return QStringLiteral("Zentrova needs your help. All you need to do is visit Zentrova regularly and take "
-                              "part in the various discussions and activites to help us maintain and develop "
-                              "more Quillon Softwares.");
-    }
-}
 
 FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 {
@@ -118,22 +106,27 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 
     QPushButton* referButton = makeReferralForm();
     makeSoftwaresPanel();
-    // A dialog would make the first of these its default button as it shows.
-    for (QPushButton* button : {exitButton, m_visitButton, referButton})
+    // No default button: Enter presses the button that has the focus. The
+    // dialog would make the first of these after Exit its default as it shows.
+    exitButton->setAutoDefault(true);
+    for (QPushButton* button : {m_visitButton, referButton})
         button->setAutoDefault(false);
 
-    setTabOrder(exitButton, m_visitButton);
-    setTabOrder(m_visitButton, m_referrerNameBox);
-    setTabOrder(m_referrerNameBox, referButton);
-    setTabOrder(referButton, m_referrerEmailBox);
-    setTabOrder(m_referrerEmailBox, m_friendEmailBox);
-    setTabOrder(m_friendEmailBox, m_friendNameBox);
-    setTabOrder(m_friendNameBox, m_messageText);
+    const QList<QWidget*> order = {exitButton,
+                                   m_visitButton,
+                                   m_boxes[links::ReferrerName],
+                                   referButton,
+                                   m_boxes[links::ReferrerEmail],
+                                   m_boxes[links::FriendEmail],
+                                   m_boxes[links::FriendName],
+                                   m_boxes[links::Message]};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     exitButton->setFocus();
 
     connect(exitButton, &QPushButton::clicked, this, &FarewellDialog::exitRequested);
     connect(m_visitButton, &QPushButton::clicked, this, &links::openHomePage);
-    connect(referButton, &QPushButton::clicked, this, &FarewellDialog::referFriend);
+    connect(referButton, &QPushButton::clicked, this, [this] { links::submitReferral(referral()); });
 
     setWindowTitle(QLatin1String(program::WindowCaption));
     m_caption->setText(QLatin1String(program::WindowCaption));
@@ -169,47 +162,47 @@ void FarewellDialog::makeHeading()
     style::setTextColor(m_appeal, style::Black);
 }
 
-// The refer-a-friend form (Frame2): the four boxes, the message box and the
-// button that sends them, which it returns.
+// The refer-a-friend form (Frame2): the five boxes and the button that
+// sends them, which it returns.
 QPushButton* FarewellDialog::makeReferralForm()
 {
     QGroupBox* form = makeNavyFrame("Frame2", QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
-    const auto box = [this, form](const char* name, const QString& placeholder, const QRect& geometry, int maxLength) {
-        auto* edit = new BoundedLineEdit(maxLength, form);
-        edit->setText(placeholder);
-        edit->setObjectName(QLatin1String(name));
-        connect(edit, &QLineEdit::inputRejected, this, [maxLength] { refuseLongerText(maxLength); });
-        edit->setGeometry(geometry);
-        edit->setFont(style::verdana(8.25));
-        edit->setAccessibleName(placeholder);
-        edit->installEventFilter(this);
-        return edit;
-    };
-    m_referrerNameBox = box("txtName", QStringLiteral("Your Name"), twips(85, 360, 3375, 285), links::MaxNameLength);
-    m_referrerEmailBox =
-        box("txtEmail", QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285), links::MaxEmailLength);
-    m_friendNameBox =
-        box("txtFriendName", QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285), links::MaxNameLength);
-    m_friendEmailBox = box("txtFriendEmail", QStringLiteral("Friend's Email Address"), twips(3600, 720, 3375, 285),
-                           links::MaxEmailLength);
+    for (std::size_t box = 0; box < links::ReferralFields.size(); ++box) {
+        const links::ReferralField& field = links::ReferralFields[box];
+        const QString placeholder = QString::fromUtf16(field.placeholder);
+        CharacterLimit* limit = nullptr;
+        if (box == links::Message) {
+            // Below the frame's visible area: reached only with Tab, and sent
+            // as it stands when left alone.
+            auto* message = new QPlainTextEdit(form);
+            message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            message->setTabChangesFocus(true);
+            limit = new CharacterLimit(message, field.maxLength);
+            m_boxes[box] = message;
+        } else {
+            auto* line = new QLineEdit(placeholder, form);
+            line->setFont(style::verdana(8.25));
+            limit = new CharacterLimit(line, field.maxLength);
+            m_boxes[box] = line;
+        }
+        // Each box keeps every request within what browsers and servers
+        // take, and says so rather than let the request be lost.
+        connect(limit, &CharacterLimit::exceeded, this, [max = field.maxLength] {
+            platform::showMessage(QStringLiteral("Please Enter No More Than %1 Characters").arg(max),
+                                  platform::Refusal);
+        });
+        m_boxes[box]->setObjectName(QLatin1String(field.boxName));
+        m_boxes[box]->setGeometry(boxPlaces[box]);
+        m_boxes[box]->setAccessibleName(placeholder);
+        m_boxes[box]->installEventFilter(this);
+    }
+    setTextOf(links::Message, QStringLiteral("Your Message\r\n"));
 
     auto* referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), form);
     referButton->setObjectName(QStringLiteral("cmdSubmit"));
     referButton->setGeometry(twips(1920, 1080, 3375, 285));
     referButton->setFont(style::verdana(8.25, true));
     fitWidth(referButton, referButton->text(), 12);
-
-    // Below the frame's visible area: reached only with Tab, and sent as it
-    // stands when left alone.
-    m_messageText = new BoundedTextEdit(links::MaxMessageLength, form);
-    connect(m_messageText, &BoundedTextEdit::inputRejected, this, [] { refuseLongerText(links::MaxMessageLength); });
-    m_messageText->setObjectName(QStringLiteral("txtMessage"));
-    m_messageText->setGeometry(twips(4800, 3600, 1815, 495));
-    m_messageText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_messageText->setTabChangesFocus(true);
-    m_messageText->setAccessibleName(QStringLiteral("Your Message"));
-    m_messageText->installEventFilter(this);
-    setTextOf(m_messageText, QStringLiteral("Your Message\r\n"));
     return referButton;
 }
 
@@ -253,7 +246,7 @@ void FarewellDialog::drawAppeal()
 {
     platform::seedRandomFromClock();
     const int k = std::min(static_cast<int>(platform::nextRandom() * 4.0), 3);
-    m_appeal->setText(appealText(k));
+    m_appeal->setText(QString::fromUtf16(appeals[k]));
 }
 
 void FarewellDialog::showEvent(QShowEvent* event)
@@ -289,44 +282,34 @@ void FarewellDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-QString FarewellDialog::placeholderOf(const QObject* box) const
+int FarewellDialog::boxOf(const QObject* watched) const
 {
-    if (box == m_referrerNameBox)
-        return QStringLiteral("Your Name");
-    if (box == m_referrerEmailBox)
-        return QStringLiteral("Your Email Address");
-    if (box == m_friendNameBox)
-        return QStringLiteral("Friend's Name");
-    if (box == m_friendEmailBox)
-        return QStringLiteral("Friend's Email Address");
-    if (box == m_messageText)
-        return QStringLiteral("Your Message");
-    return QString();
+    const auto found = std::find(m_boxes.begin(), m_boxes.end(), watched);
+    return found == m_boxes.end() ? -1 : int(found - m_boxes.begin());
 }
 
-QString FarewellDialog::textOf(const QObject* box) const
+QString FarewellDialog::textOf(int box) const
 {
     // The message box keeps its line breaks as carriage return and line feed.
-    if (box == m_messageText)
-        return m_messageText->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-    return static_cast<const QLineEdit*>(box)->text();
+    if (const auto* message = qobject_cast<const QPlainTextEdit*>(m_boxes[box]))
+        return message->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    return qobject_cast<const QLineEdit*>(m_boxes[box])->text();
 }
 
-void FarewellDialog::setTextOf(QObject* box, const QString& text)
+void FarewellDialog::setTextOf(int box, const QString& text)
 {
-    if (box == m_messageText) {
-        m_messageText->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        return;
-    }
-    static_cast<QLineEdit*>(box)->setText(text);
+    if (auto* message = qobject_cast<QPlainTextEdit*>(m_boxes[box]))
+        message->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    else
+        qobject_cast<QLineEdit*>(m_boxes[box])->setText(text);
 }
 
 bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    const QString placeholder = placeholderOf(watched);
-    if (placeholder.isEmpty())
+    const int box = boxOf(watched);
+    if (box < 0)
         return QDialog::eventFilter(watched, event);
-
+    const QString placeholder = QString::fromUtf16(links::ReferralFields[box].placeholder);
     switch (event->type()) {
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
@@ -335,23 +318,23 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
-        const QString trimmed = links::trimSpaces(textOf(watched));
+        const QString trimmed = links::trimSpaces(textOf(box));
         if (event->type() == QEvent::FocusIn && trimmed == placeholder) {
             // Qt tells a screen reader of the emptied text before it tells
             // of the focus, and the reader then takes the box as announced
             // and never names it. It reads the empty box as it names it.
             const QAccessible::UpdateHandler told = QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
-            setTextOf(watched, QString());
+            setTextOf(box, QString());
             QAccessible::installUpdateHandler(told);
         } else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
-            setTextOf(watched, placeholder);
+            setTextOf(box, placeholder);
         break;
     }
     case QEvent::KeyPress:
-        if ((watched == m_referrerEmailBox || watched == m_friendEmailBox)
+        if ((box == links::ReferrerEmail || box == links::FriendEmail)
             && static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
             platform::showMessage(QStringLiteral("Email Address Cannot Contain Space"), platform::Refusal);
-            static_cast<QWidget*>(watched)->setFocus();
+            m_boxes[box]->setFocus();
             return true;
         }
         break;
@@ -360,32 +343,12 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-links::Referral FarewellDialog::referral() const
+std::array<QString, 5> FarewellDialog::referral() const
 {
-    return {links::trimSpaces(textOf(m_referrerNameBox)), links::trimSpaces(textOf(m_referrerEmailBox)),
-            links::trimSpaces(textOf(m_messageText)), links::trimSpaces(textOf(m_friendNameBox)),
-            links::trimSpaces(textOf(m_friendEmailBox))};
-}
-
-void FarewellDialog::referFriend()
-{
-    const links::Referral form = referral();
-    const auto refuse = [](const char16_t* message) {
-        platform::showMessage(QString::fromUtf16(message), platform::Refusal);
-    };
-    if (form.friendEmail == form.referrerEmail) {
-        refuse(u"Please Enter Distinct Email Addresses");
-        return;
-    }
-    if (!form.referrerEmail.contains(u'@') || !form.friendEmail.contains(u'@')) {
-        refuse(u"Please Enter Proper Email Address");
-        return;
-    }
-    if (!form.referrerEmail.contains(u'.') || !form.friendEmail.contains(u'.')) {
-        refuse(u"Please Enter Proper Email Address");
-        return;
-    }
-    links::submitReferral(form);
+    std::array<QString, 5> values;
+    for (std::size_t box = 0; box < values.size(); ++box)
+        values[box] = textOf(int(box));
+    return values;
 }
 
 }  // namespace windows

@@ -11,20 +11,15 @@ class LinkLabel : public WrapLabel {
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
-    // Follows the link, as a click does.
+    // Follows the link, as a click does, if it is in view.
     void click();
-    // Another control drawn over it hides it from sight: one laid later in
-    // the same place, visible and with a face of its own.
-    bool isCovered() const;
 
 signals:
     void clicked();
 
 protected:
-    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -5,6 +5,7 @@
 #include "windows/Style.h"
 
 #include <QGridLayout>
+#include <QStackedWidget>
 
 namespace windows {
 
@@ -12,7 +13,7 @@ namespace {
 
 using Offer = OfferFrame::Offer;
 
-LinkLabel* makeOffer(Offer offer, int width, Qt::Alignment alignment, QWidget* parent)
+LinkLabel* makeOffer(Offer offer, int width, Qt::Alignment alignment, QStackedWidget* place)
 {
     const bool fullBrand = offer == Offer::FullBrand;
     auto* label = new LinkLabel(
@@ -23,39 +24,40 @@ LinkLabel* makeOffer(Offer offer, int width, Qt::Alignment alignment, QWidget* p
                   : QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
                                    "site. Put your site's name &  link here. See \"Help\" for details.Click Here for "
                                    "more info on co-branding."),
-        parent);
+        place);
     label->setObjectName(fullBrand ? QStringLiteral("lblFullBrand") : QStringLiteral("lblCobrand"));
     label->setWordWrap(true);
     label->setAlignment(alignment);
     label->setFixedWidth(width);
     style::setTextColor(label, style::Blue);
-    style::setBackground(label, style::Surface);  // the one in front hides the other
-    QObject::connect(label, &LinkLabel::clicked, parent,
+    style::setBackground(label, style::Surface);
+    QObject::connect(label, &LinkLabel::clicked, place,
                      fullBrand ? &links::openFullBrandPage : &links::openCoBrandPage);
-    static_cast<QGridLayout*>(parent->layout())->addWidget(label, 0, 0);
+    place->addWidget(label);
     return label;
 }
 
 }  // namespace
 
-OfferFrame::OfferFrame(Offer inFront, int width, Qt::Alignment alignment, QWidget* parent) : QGroupBox(parent)
+OfferFrame::OfferFrame(Offer inFront, int width, Qt::Alignment alignment, QWidget* parent)
+    : QGroupBox(parent), m_grid(new QGridLayout(this)), m_place(new QStackedWidget(this)),
+      m_fullBrand(makeOffer(Offer::FullBrand, width, alignment, m_place)),
+      m_coBrand(makeOffer(Offer::CoBrand, width, alignment, m_place))
 {
     setObjectName(QStringLiteral("Frame5"));
-    new QGridLayout(this);
-    // The one made last lies in front.
-    const Offer behind = inFront == Offer::FullBrand ? Offer::CoBrand : Offer::FullBrand;
-    for (const Offer offer : {behind, inFront})
-        (offer == Offer::FullBrand ? m_fullBrand : m_coBrand) = makeOffer(offer, width, alignment, this);
+    m_place->setFixedWidth(width);
+    m_grid->addWidget(m_place, 0, 0);
+    bringToFront(inFront);
 }
 
 void OfferFrame::bringToFront(Offer offer)
 {
-    (offer == Offer::FullBrand ? m_fullBrand : m_coBrand)->raise();
+    m_place->setCurrentWidget(offer == Offer::FullBrand ? m_fullBrand : m_coBrand);
 }
 
 void OfferFrame::addBeside(QWidget* control)
 {
-    static_cast<QGridLayout*>(layout())->addWidget(control, 0, 1, Qt::AlignVCenter);
+    m_grid->addWidget(control, 0, 1, Qt::AlignVCenter);
 }
 
 }  // namespace windows

@@ -2,27 +2,39 @@
 
 #include <QString>
 
+#include <array>
+#include <optional>
+
 namespace links {
 
-// What the farewell dialog's referral form holds, spaces trimmed at both ends.
-struct Referral {
-    QString referrerName;
-    QString referrerEmail;
-    QString message;
-    QString friendName;
-    QString friendEmail;
+// The refer-a-friend form, one row a box, in the order the boxes are
+// checked and sent (taf1 to taf5): the box's name, what it shows while it
+// holds nothing, the most characters it takes (as the user sees them), and
+// what is said when it is left empty or as it was.
+struct ReferralField {
+    const char* boxName;
+    const char16_t* placeholder;
+    int maxLength;
+    const char16_t* missing;
 };
+inline constexpr std::array<ReferralField, 5> ReferralFields{{
+    {"txtName", u"Your Name", 64, u"Please Enter Your Name"},
+    {"txtEmail", u"Your Email Address", 254, u"Please Enter Your Email"},  // the longest address mail carries
+    {"txtMessage", u"Your Message", 200, u"Please Enter Your Message"},
+    {"txtFriendName", u"Friend's Name", 64, u"Please Enter Your Friend's Name"},
+    {"txtFriendEmail", u"Friend's Email Address", 254, u"Please Enter Your Friend's Email"},
+}};
+enum ReferralBox { ReferrerName, ReferrerEmail, Message, FriendName, FriendEmail };
 
-// The longest each value may be, in characters as the user sees them. A
-// character of one code point takes at most nine bytes once percent-encoded
-// (three of UTF-8), so even at these limits such text keeps the whole request
-// within MaxAddressLength: common web servers refuse request lines over 8 KiB,
-// and the browser is handed the address as one program argument. Characters
-// of several code points (most emoji) can take it past that; the request then
-// says so instead of being sent.
-inline constexpr int MaxNameLength = 64;
-inline constexpr int MaxEmailLength = 254;  // the longest address mail can carry
-inline constexpr int MaxMessageLength = 200;
+// What the boxes hold, as they stand, by ReferralBox.
+using Referral = std::array<QString, ReferralFields.size()>;
+
+// A character of one code point takes at most nine bytes once
+// percent-encoded (three of UTF-8), so even at the limits such text keeps
+// the whole request within MaxAddressLength: common web servers refuse
+// request lines over 8 KiB, and the browser is handed the address as one
+// program argument. Characters of several code points (most emoji) can take
+// it past that; the request then says so instead of being sent.
 inline constexpr int MaxAddressLength = 8000;
 
 // What a request that cannot be handed to the browser says.
@@ -31,14 +43,20 @@ inline constexpr char16_t NotHandedOverMessage[] = u"Your Request Could Not Be H
 // Removes the space character, and only it, from both ends.
 QString trimSpaces(const QString& text);
 
-// The request address for the five values, each fully percent-encoded (UTF-8)
-// so that no value can split, cut short or forge a parameter of the request.
+// What is said of the form, in the order the checks are made: the two
+// addresses (distinct, with an "@" and a "."), then each box left empty or
+// as it was. Nothing when the request may go.
+std::optional<QString> referralProblem(const Referral& referral);
+
+// The request address for the five values, trimmed and each fully
+// percent-encoded (UTF-8), so that no value can split, cut short or forge a
+// parameter of the request.
 QString referralAddress(const Referral& referral);
 
-// Checks the five values in order; on the first empty or untouched one shows
-// its message, otherwise opens the request in the browser. A request that
-// cannot be handed to the browser, too long or with no browser to take it,
-// says so: unlike a page of the maker's, it holds what the user typed.
+// Says what is wrong with the form, or opens the request in the browser. A
+// request that cannot be handed to the browser, too long or with no browser
+// to take it, says so: unlike a page of the maker's, it holds what the user
+// typed.
 void submitReferral(const Referral& referral);
 
 }  // namespace links

@@ -2,18 +2,14 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace links {
-struct Referral;
-}
-
 namespace windows {
-
-class BoundedTextEdit;
 
 // The farewell dialog (frmNagScreen2): the last window, with the
 // refer-a-friend form. Leaving it in any way ends the program.
@@ -21,9 +17,6 @@ class FarewellDialog : public QDialog {
     Q_OBJECT
 public:
     explicit FarewellDialog(QWidget* parent = nullptr);
-
-    // The four appeals, one of them drawn when the dialog loads.
-    static QString appealText(int k);
 
 signals:
     // E&xit or the close box: the program ends.
@@ -41,23 +34,18 @@ private:
     void makeSoftwaresPanel();
     QGroupBox* makeNavyFrame(const char* name, const QString& title, const QRect& geometry);
     void drawAppeal();
-    // "Refer A Friend &Now": checks the form and sends the request.
-    void referFriend();
-    links::Referral referral() const;
-    // The form's boxes show a placeholder while they are left empty.
-    QString placeholderOf(const QObject* box) const;
-    QString textOf(const QObject* box) const;
-    void setTextOf(QObject* box, const QString& text);
+    // The referral form's boxes, by links::ReferralBox: which one is
+    // `watched` (-1 for none), and the text of each as it is sent.
+    int boxOf(const QObject* watched) const;
+    QString textOf(int box) const;
+    void setTextOf(int box, const QString& text);
+    std::array<QString, 5> referral() const;
 
     QLabel* m_icon;
     QLabel* m_caption;
     QLabel* m_appeal;
     QPushButton* m_visitButton;
-    QLineEdit* m_referrerNameBox;
-    QLineEdit* m_referrerEmailBox;
-    QLineEdit* m_friendNameBox;
-    QLineEdit* m_friendEmailBox;
-    BoundedTextEdit* m_messageText;
+    std::array<QWidget*, 5> m_boxes{};
     bool m_centred = false;
 };
 

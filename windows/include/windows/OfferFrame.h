@@ -2,13 +2,16 @@
 
 #include <QGroupBox>
 
+class QGridLayout;
+class QStackedWidget;
+
 namespace windows {
 
 class LinkLabel;
 
 // The frame (Frame5) of the two offers of the entry and result windows, the
-// full-brand and the co-brand one. They share one place: the one in front is
-// the one seen.
+// full-brand and the co-brand one. They share one place, where only the one
+// in front is there, to the eye, the mouse and a screen reader alike.
 class OfferFrame : public QGroupBox {
     Q_OBJECT
 public:
@@ -22,8 +25,10 @@ public:
     void addBeside(QWidget* control);
 
 private:
-    LinkLabel* m_fullBrand = nullptr;
-    LinkLabel* m_coBrand = nullptr;
+    QGridLayout* m_grid;
+    QStackedWidget* m_place;
+    LinkLabel* m_fullBrand;
+    LinkLabel* m_coBrand;
 };
 
 }  // namespace windows
