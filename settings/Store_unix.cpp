@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,7 +22,6 @@ namespace settings {
 
 namespace {
 
-constexpr mode_t OthersWrite = S_IWGRP | S_IWOTH;
 // Qt's reader of settings files passes over one at the start of the file.
 constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF", 3);
 
@@ -36,7 +35,7 @@ std::optional<QByteArray> readSettingsFile(const QString& path)
         return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
     // A link is followed; what it names must be a regular file too, and
     // checking first means a device or a pipe is never even opened.
-    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > Store::MaxFileSize)
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > Store::ReadLimit)
         return std::nullopt;
     // Without waiting, should a pipe have taken the file's place meanwhile.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -47,14 +46,14 @@ std::optional<QByteArray> readSettingsFile(const QString& path)
         QByteArray bytes;
         char chunk[4096];
         ssize_t got = 0;
-        while (bytes.size() <= Store::MaxFileSize && (got = ::read(fd, chunk, sizeof chunk)) != 0) {
+        while (bytes.size() <= Store::ReadLimit && (got = ::read(fd, chunk, sizeof chunk)) != 0) {
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
                 break;
             bytes.append(chunk, got);
         }
-        if (got >= 0 && bytes.size() <= Store::MaxFileSize)
+        if (got >= 0 && bytes.size() <= Store::ReadLimit)
             content = std::move(bytes);
     }
     ::close(fd);
@@ -127,55 +126,6 @@ QByteArray withValue(const QByteArray& content, const QByteArray& section, const
     return added + '[' + section + "]\n" + line + '\n';
 }
 
-QByteArray folderOf(const QByteArray& path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.first(slash);
-}
-
-bool isUsersFolder(const QByteArray& folder)
-{
-    struct stat info = {};
-    return ::stat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid()
-           && !(info.st_mode & OthersWrite);
-}
-
-// The file a write puts in place, found by following the user's own links;
-// `existing` tells the file's permissions when there is one. Nothing when the
-// file, a link on the way or the folder of either is another user's or open
-// to others' writing: someone else could make a write go where the user
-// never meant it to. The program's own settings file may be open to the
-// group, as a umask of 002 makes it; its folder may not, and the file put in
-// its place is not.
-std::optional<QByteArray> writableTarget(QByteArray path, std::optional<mode_t>& existing)
-{
-    for (int links = 0; links < 32; ++links) {
-        const QByteArray folder = folderOf(path);
-        if (!isUsersFolder(folder))
-            return std::nullopt;
-        struct stat info = {};
-        if (::lstat(path.constData(), &info) != 0)
-            return errno == ENOENT ? std::optional<QByteArray>(path) : std::nullopt;
-        if (info.st_uid != ::getuid())
-            return std::nullopt;
-        if (!S_ISLNK(info.st_mode)) {
-            const bool own =
-                links == 0 && QFileInfo(QFile::decodeName(folder)).fileName() == QLatin1String(program::SettingsName);
-            if (!S_ISREG(info.st_mode) || ((info.st_mode & OthersWrite) && !own))
-                return std::nullopt;
-            existing = info.st_mode & 07777 & ~OthersWrite;
-            return path;
-        }
-        QByteArray target(PATH_MAX, Qt::Uninitialized);
-        const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
-        if (length <= 0 || length >= target.size())
-            return std::nullopt;
-        target.truncate(length);
-        path = target.startsWith('/') ? target : folder + '/' + target;
-    }
-    return std::nullopt;
-}
-
 // The temporary files a write makes beside the file it replaces: the file's
 // name, ".tmp-" and six letters or digits.
 constexpr QByteArrayView TemporaryMark(".tmp-");
@@ -192,32 +142,37 @@ bool isTemporaryOf(QByteArrayView name, QByteArrayView base)
     });
 }
 
-// What a write cut short left behind: only the user's own regular files.
+// What a write cut short left behind (a kill between its write and its
+// rename). Only files long untouched: another copy's write, under way this
+// very moment, is never taken from it.
 void removeLeftovers(const QByteArray& folder, QByteArrayView base)
 {
     DIR* dir = ::opendir(folder.constData());
     if (!dir)
         return;
+    const time_t longAgo = ::time(nullptr) - 600;
     while (const dirent* entry = ::readdir(dir)) {
         if (!isTemporaryOf(QByteArrayView(entry->d_name), base))
             continue;
         const QByteArray path = folder + '/' + entry->d_name;
         struct stat info = {};
-        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::getuid())
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < longAgo)
             ::unlink(path.constData());
     }
     ::closedir(dir);
 }
 
-// Writes a new file beside `target` and puts it in target's place, so the
-// file is either whole or as it was; a step that fails (a full disk, above
-// all) leaves nothing behind. A new file follows the umask, without write
-// access for others.
-bool replaceFile(const QByteArray& target, const QByteArray& content, std::optional<mode_t> mode)
+// Writes a new file beside `target` (the settings file, or the file a link
+// of the user's names) and puts it in target's place, so the file is either
+// whole or as it was; a step that fails (a full disk, above all) leaves
+// nothing behind. It keeps target's permissions; a new file follows the
+// umask, without write access for others.
+bool replaceFile(const QByteArray& target, const QByteArray& content)
 {
-    const QByteArray folder = folderOf(target);
-    const QByteArrayView base = QByteArrayView(target).sliced(target.lastIndexOf('/') + 1);
-    removeLeftovers(folder, base);
+    const qsizetype slash = target.lastIndexOf('/');
+    removeLeftovers(target.first(std::max<qsizetype>(slash, 1)), QByteArrayView(target).sliced(slash + 1));
+    struct stat existing = {};
+    const bool replaces = ::stat(target.constData(), &existing) == 0;
     static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QByteArray temporary;
     int fd = -1;
@@ -231,7 +186,7 @@ bool replaceFile(const QByteArray& target, const QByteArray& content, std::optio
     }
     if (fd < 0)
         return false;
-    bool written = !mode || ::fchmod(fd, *mode) == 0;
+    bool written = !replaces || ::fchmod(fd, existing.st_mode & 07777) == 0;
     for (qsizetype done = 0; written && done < content.size();) {
         const ssize_t count = ::write(fd, content.constData() + done, size_t(content.size() - done));
         if (count < 0 && errno == EINTR)
@@ -301,13 +256,12 @@ bool Store::sync()
     for (auto change = d->changes.cbegin(); change != d->changes.cend(); ++change)
         content = withValue(content, change.key().first.toUtf8(), change.key().second.toUtf8(), change->toUtf8());
     // Never a file the program would not read again.
-    if (content.size() > MaxFileSize)
+    if (content.size() > ReadLimit)
         return false;
-    if (!platform::makePrivateFolder(QFileInfo(d->path).absolutePath()))
-        return false;
-    std::optional<mode_t> mode;
-    const std::optional<QByteArray> target = writableTarget(QFile::encodeName(d->path), mode);
-    if (!target || !replaceFile(*target, content, mode))
+    // Through the user's own links (dotfiles kept elsewhere) to the file they name.
+    const QFileInfo file(d->path);
+    const QString target = file.exists() ? file.canonicalFilePath() : d->path;
+    if (!platform::makePrivateFolder(file.absolutePath()) || !replaceFile(QFile::encodeName(target), content))
         return false;
     d->content = content;
     d->changes.clear();

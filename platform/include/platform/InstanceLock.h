@@ -14,9 +14,10 @@ namespace platform {
 // machine: an abstract local socket named after the user id, which no file,
 // folder or environment variable can hide or delete. Anyone may take such a
 // name first, so the holder is asked who it is (the kernel vouches for its
-// user id) and only the same user counts. The copy also locks a file in a
-// folder only the user can write, which settles it while another user sits
-// on the name. On Windows a named mutex of the user's session does it all.
+// user id) and only the same user counts. The copy also locks a file
+// ("ardentis.lock") in the user's own folder, which settles it while another
+// user sits on the name. On Windows a named mutex of the user's session does
+// it all.
 class InstanceLock {
 public:
     enum class State {
@@ -31,7 +32,6 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     State tryAcquire();
-    QString filePath() const;
 
     // The user's name for the running copy: the program's and the user id.
     static QString defaultName();

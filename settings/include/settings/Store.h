@@ -6,17 +6,15 @@
 namespace settings {
 
 // The user's settings: text values by section and key, kept under the
-// program's settings name. On Windows they live
-// in the registry, through QSettings. Elsewhere they are one INI file that is
-// read and written here, because QSettings there waits without end on a lock
-// it cannot take and on a named pipe in the file's place, and reads every
-// stored value, however deeply nested, on the stack: a damaged machine would
-// keep the program from ever starting. So the file is read only if it is a
-// regular file of at most MaxFileSize, and never parsed beyond plain text. It
-// is written whole to a new file that then takes its place, keeping every
-// other line as it was, and not at all when what is there could not be read,
-// when the result would be too big to read again, or when someone other than
-// the user could change where the write goes.
+// program's settings name. On Windows they live in the registry, through
+// QSettings. Elsewhere they are one INI file that is read and written here,
+// because QSettings there waits without end on a lock it cannot take and on
+// a named pipe in the file's place, and reads every stored value, however
+// deeply nested, on the stack: a damaged machine would keep the program from
+// ever starting. So the file is read only if it is a regular file of a sane
+// size, and never parsed beyond plain text. It is written whole to a new file
+// that then takes its place, keeping every other line as it was, and not at
+// all when what is there could not be read.
 class Store {
 public:
     explicit Store(const QString& filePath = userFilePath());
@@ -35,9 +33,12 @@ public:
     // the store as it was.
     bool sync();
 
-    // The largest file that is read and written. The program keeps one short
-    // line in it; the rest of a file this big is someone else's.
+    // The largest file of the user's that is read and written. The program
+    // keeps one short line in it, the rest of a file this big is someone
+    // else's; that line may take the file past this size, up to ReadLimit,
+    // which is read, so a file within MaxFileSize always takes it.
     static constexpr qint64 MaxFileSize = 1024 * 1024;
+    static constexpr qint64 ReadLimit = MaxFileSize + 256;
 
 private:
     // What the store holds, in the system's own terms (Store_unix.cpp,
