@@ -66,6 +66,40 @@ QByteArray leaveOutUnusableScaleFactor()
     return given;
 }
 
+#ifdef ARDENTIS_FONTCONFIG
+// Reading the font configuration is the longest step before the first text
+// can be drawn. It runs on a second core while Qt starts up, at a lower
+// priority so that it takes only time the start-up and the X server leave
+// unused. The locale is set first, as Qt sets it anyway, so that fontconfig,
+// which reads numbers in it, never sees it change.
+std::future<void> readFontConfigurationEarly()
+{
+    if (!platform::isTuned(platform::Tuning::EarlyFontConfiguration))
+        return {};
+    std::setlocale(LC_ALL, "");
+    return std::async(std::launch::async, [] {
+        ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
+        FcInit();
+    });
+}
+#endif
+
+// The program's own ways, once the application object exists.
+void setUpApplication()
+{
+    QApplication::setStyle(new windows::AppStyle);
+    QApplication::setApplicationName(QLatin1String(program::SettingsName));
+    QApplication::setOrganizationName(QLatin1String(program::SettingsName));
+    QApplication::setApplicationDisplayName(QString());
+    // Lets the desktop tie the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(program::ApplicationId));
+    QApplication::setWindowIcon(windows::style::programIcon());
+    // Only the farewell dialog ends the program, never the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::setMessageBoxHandler(windows::showMessageBoxDialog);
+    windows::installAccessibility();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -81,19 +115,7 @@ int main(int argc, char* argv[])
         mallopt(M_ARENA_MAX, 1);
 #endif
 #ifdef ARDENTIS_FONTCONFIG
-    // Reading the font configuration is the longest step before the first
-    // text can be drawn. It runs on a second core while Qt starts up, at a
-    // lower priority so that it takes only time the start-up and the X
-    // server leave unused. The locale is set first, as Qt sets it anyway, so
-    // that fontconfig, which reads numbers in it, never sees it change.
-    std::future<void> fontConfiguration;
-    if (platform::isTuned(platform::Tuning::EarlyFontConfiguration)) {
-        std::setlocale(LC_ALL, "");
-        fontConfiguration = std::async(std::launch::async, [] {
-            ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
-            FcInit();
-        });
-    }
+    std::future<void> fontConfiguration = readFontConfigurationEarly();
 #endif
     // Qt's GTK platform theme starts GTK, whose own accessibility bridge
     // would put a second, empty entry for this program beside Qt's on the
@@ -109,17 +131,7 @@ int main(int argc, char* argv[])
         qunsetenv("NO_AT_BRIDGE");
     if (!unusableScaleFactor.isEmpty())
         qputenv(scaleFactorVariable, unusableScaleFactor);
-    QApplication::setStyle(new windows::AppStyle);
-    QApplication::setApplicationName(QLatin1String(program::SettingsName));
-    QApplication::setOrganizationName(QLatin1String(program::SettingsName));
-    QApplication::setApplicationDisplayName(QString());
-    // Lets the desktop tie the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QLatin1String(program::ApplicationId));
-    QApplication::setWindowIcon(windows::style::programIcon());
-    // Only the farewell dialog ends the program, never the last window closing.
-    QApplication::setQuitOnLastWindowClosed(false);
-    platform::setMessageBoxHandler(windows::showMessageBoxDialog);
-    windows::installAccessibility();
+    setUpApplication();
 
 #ifdef ARDENTIS_FONTCONFIG
     // Qt's first text needs it done: a second, simultaneous read would do

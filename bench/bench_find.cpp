@@ -71,7 +71,7 @@ void settle()
 // The entry window shown with a valid name and date, the result window not loaded.
 EntryWindow* readyMain()
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("ADA LOVELACE"));
     control<QComboBox>(main, "cboDate")->setCurrentText(QStringLiteral("10"));
     control<QComboBox>(main, "cboMonth")->setCurrentText(QStringLiteral("December"));
@@ -84,9 +84,9 @@ EntryWindow* readyMain()
 // The sign for the date readyMain() picks is in the result window, which is on screen.
 bool resultShown()
 {
-    const ResultWindow* display = flow().loadedResultWindow();
+    const ResultWindow* display = flow().loaded().find<ResultWindow>();
     const auto found = sign::signOn(1985, 12, 10);
-    return display && display->isVisible() && !flow().loadedEntryWindow()->isVisible() && found
+    return display && display->isVisible() && !flow().loaded().find<EntryWindow>()->isVisible() && found
            && control<QLabel>(display, "lblWarriorSign")->text() == sign::signName(*found)
            && control<QLabel>(display, "lblSignDesc")->text() == sign::signReading(*found);
 }
@@ -112,7 +112,7 @@ void findAction(benchmark::State& state, bool drawn, bool firstOfSession = false
     if (!shown || !paints.displayPainted || messagesShown != 0)
         state.SkipWithError("the find did not show its result");
     // Back to the entry window, untimed, for the next repetition.
-    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
+    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdBack")->click();
     settle();
 }
 
@@ -120,7 +120,7 @@ void backAction(benchmark::State& state, bool drawn)
 {
     control<QPushButton>(readyMain(), "cmdNext")->click();
     settle();
-    ResultWindow* display = flow().loadedResultWindow();
+    ResultWindow* display = flow().loaded().find<ResultWindow>();
     if (!display || !display->isVisible()) {
         state.SkipWithError("the find did not show its result");
         return;
@@ -130,10 +130,11 @@ void backAction(benchmark::State& state, bool drawn)
         if (drawn)
             settle();
     }
-    const FarewellDialog* nag = flow().loadedFarewellDialog();
-    const bool back = !display->isVisible() && flow().loadedEntryWindow()->isVisible() && !(nag && nag->isVisible());
+    const FarewellDialog* nag = flow().loaded().find<FarewellDialog>();
+    const bool back =
+        !display->isVisible() && flow().loaded().find<EntryWindow>()->isVisible() && !(nag && nag->isVisible());
     settle();
-    if (!back || flow().loadedResultWindow() || messagesShown != 0)
+    if (!back || flow().loaded().find<ResultWindow>() || messagesShown != 0)
         state.SkipWithError("the back action did not return to the entry window");
 }
 
@@ -180,9 +181,9 @@ bool startupLoadsEntryWindowOnly()
     if (!flow().start(lock))
         return false;
     settle();
-    const QList<QWidget*> loaded = flow().loadedWindows();
-    const bool alone =
-        loaded.size() == 1 && loaded.front() == flow().loadedEntryWindow() && flow().loadedEntryWindow()->isVisible();
+    const QList<QWidget*> loaded = flow().loaded().inLoadOrder();
+    const bool alone = loaded.size() == 1 && loaded.front() == flow().loaded().find<EntryWindow>()
+                       && flow().loaded().find<EntryWindow>()->isVisible();
     freshProgram();
     settle();
     return alone;

@@ -21,10 +21,50 @@ using windows::ResultWindow;
 
 ProgramFlow::ProgramFlow(QObject* parent) : QObject(parent) {}
 
-ProgramFlow::~ProgramFlow()
+template <class Window>
+Window* ProgramFlow::window()
 {
-    for (QWidget* window : loadedWindows())
-        delete window;
+    return m_windows.refer<Window>([this](Window* loaded) { wire(loaded); });
+}
+
+template EntryWindow* ProgramFlow::window<EntryWindow>();
+template ResultWindow* ProgramFlow::window<ResultWindow>();
+template FarewellDialog* ProgramFlow::window<FarewellDialog>();
+
+template <class Window, class Request, class Work>
+void ProgramFlow::follow(Window* asking, Request request, Work work)
+{
+    // While a box is open the windows behind it are blocked. What still
+    // reaches one of them (a mnemonic's click landing late, an assistive
+    // tool's action) is refused, so no window goes while a box it carries
+    // is open, and a hidden window asks for nothing.
+    connect(asking, request, this, [asking, work] {
+        if (asking->isVisible() && !QApplication::activeModalWidget())
+            work();
+    });
+}
+
+void ProgramFlow::wire(EntryWindow* entry)
+{
+    follow(entry, &EntryWindow::findRequested, [this] { find(); });
+    wireExitAndAbout(entry);
+}
+
+void ProgramFlow::wire(ResultWindow* result)
+{
+    follow(result, &ResultWindow::backRequested, [this] { goBack(); });
+    wireExitAndAbout(result);
+}
+
+void ProgramFlow::wire(FarewellDialog* farewell)
+{
+    follow(farewell, &FarewellDialog::exitRequested, [this] { end(); });
+}
+
+void ProgramFlow::wireExitAndAbout(windows::ProgramWindow* programWindow)
+{
+    follow(programWindow, &windows::ProgramWindow::exitRequested, [this, programWindow] { leave(programWindow); });
+    follow(programWindow, &windows::ProgramWindow::aboutRequested, [this, programWindow] { showAbout(programWindow); });
 }
 
 bool ProgramFlow::start(platform::InstanceLock& lock)
@@ -36,8 +76,9 @@ bool ProgramFlow::start(platform::InstanceLock& lock)
     }
     platform::seedRandomFromClock();
     checkUpdateReminder();
-    entryWindow()->show();
-    drawFrontOffer(*m_entry);
+    EntryWindow* entry = window<EntryWindow>();
+    entry->show();
+    drawFrontOffer(*entry);
     return true;
 }
 
@@ -45,97 +86,24 @@ void ProgramFlow::end()
 {
     // Nothing may come into view on the way out: every window is hidden
     // first, then each goes without its unload work.
-    const QList<QWidget*> windows = loadedWindows();
-    for (QWidget* window : windows)
-        window->hide();
-    for (QWidget* window : windows)
-        unload(window);
+    const QList<QWidget*> windows = m_windows.inLoadOrder();
+    for (QWidget* loaded : windows)
+        loaded->hide();
+    for (QWidget* loaded : windows)
+        m_windows.unload(loaded);
     platform::endProcess(0);
-}
-
-EntryWindow* ProgramFlow::entryWindow()
-{
-    if (!m_entry) {
-        m_entry = new EntryWindow;
-        loaded(m_entry);
-        follow(m_entry.data(), &EntryWindow::findRequested, [this] { find(); });
-        followExitAndAbout(m_entry);
-    }
-    return m_entry;
-}
-
-ResultWindow* ProgramFlow::resultWindow()
-{
-    if (!m_result) {
-        m_result = new ResultWindow;
-        loaded(m_result);
-        follow(m_result.data(), &ResultWindow::backRequested, [this] { goBack(); });
-        followExitAndAbout(m_result);
-    }
-    return m_result;
-}
-
-FarewellDialog* ProgramFlow::farewellDialog()
-{
-    if (!m_farewell) {
-        m_farewell = new FarewellDialog;
-        loaded(m_farewell);
-        follow(m_farewell.data(), &FarewellDialog::exitRequested, [this] { end(); });
-    }
-    return m_farewell;
-}
-
-EntryWindow* ProgramFlow::loadedEntryWindow() const
-{
-    return m_entry;
-}
-
-ResultWindow* ProgramFlow::loadedResultWindow() const
-{
-    return m_result;
-}
-
-FarewellDialog* ProgramFlow::loadedFarewellDialog() const
-{
-    return m_farewell;
-}
-
-QList<QWidget*> ProgramFlow::loadedWindows() const
-{
-    QList<QWidget*> windows;
-    for (const QPointer<QWidget>& window : m_loaded) {
-        if (window)
-            windows.append(window.data());
-    }
-    return windows;
-}
-
-template <class Window, class Request, class Work>
-void ProgramFlow::follow(Window* window, Request request, Work work)
-{
-    // While a box is open the windows behind it are blocked. What still
-    // reaches one of them (a mnemonic's click landing late, an assistive
-    // tool's action) is refused, so no window goes while a box it carries
-    // is open, and a hidden window asks for nothing.
-    connect(window, request, this, [window, work] {
-        if (window->isVisible() && !QApplication::activeModalWidget())
-            work();
-    });
 }
 
 void ProgramFlow::find()
 {
-    EntryWindow* entry = entryWindow();
-    if (entry->validateInput())
-        showResult(entry->lookUpSign());
-}
-
-void ProgramFlow::showResult(std::optional<sign::Sign> warriorSign)
-{
-    ResultWindow* result = resultWindow();
+    EntryWindow* entry = window<EntryWindow>();
+    if (!entry->validateInput())
+        return;
+    const std::optional<sign::Sign> warriorSign = entry->lookUpSign();
+    ResultWindow* result = window<ResultWindow>();
     result->showSign(warriorSign);
-    entryWindow()->hide();
-    farewellDialog()->hide();
+    entry->hide();
+    keepFarewellHidden();
     result->show();
 }
 
@@ -143,50 +111,25 @@ void ProgramFlow::goBack()
 {
     // Leaving loads the farewell dialog; Back keeps it out of view, not even
     // for a frame, nor to a screen reader.
-    unload(m_result, [this] { farewellDialog(); });
-    entryWindow()->show();
-    farewellDialog()->hide();
+    m_windows.unload(m_windows.find<ResultWindow>(), [this] { keepFarewellHidden(); });
+    window<EntryWindow>()->show();
+    keepFarewellHidden();
 }
 
-void ProgramFlow::leave(QWidget* window)
+void ProgramFlow::leave(QWidget* leaving)
 {
-    unload(window, [this] { farewellDialog()->show(); });
+    m_windows.unload(leaving, [this] { window<FarewellDialog>()->show(); });
 }
 
-void ProgramFlow::followExitAndAbout(windows::ProgramWindow* window)
+void ProgramFlow::showAbout(QWidget* over)
 {
-    follow(window, &windows::ProgramWindow::exitRequested, [this, window] { leave(window); });
-    follow(window, &windows::ProgramWindow::aboutRequested, [this, window] { showAbout(window); });
-}
-
-void ProgramFlow::showAbout(QWidget* window)
-{
-    windows::AboutBox about(window);
+    windows::AboutBox about(over);
     about.exec();
 }
 
-void ProgramFlow::loaded(QWidget* window)
+void ProgramFlow::keepFarewellHidden()
 {
-    m_loaded.append(window);
-}
-
-void ProgramFlow::unload(QWidget* window, const std::function<void()>& work)
-{
-    if (!window || !m_loaded.contains(window))
-        return;
-    // Out of the loaded windows first: work that refers to this window
-    // again loads a fresh copy.
-    m_loaded.removeAll(window);
-    if (m_entry == window)
-        m_entry.clear();
-    if (m_result == window)
-        m_result.clear();
-    if (m_farewell == window)
-        m_farewell.clear();
-    if (work)
-        work();
-    window->hide();
-    window->deleteLater();
+    window<FarewellDialog>()->hide();
 }
 
 }  // namespace shell

@@ -132,14 +132,15 @@ class ScreenReader : public WidgetTest {};
 TEST_F(ScreenReader, everyControlOfTheEntryWindowHasAName)
 {
     // The full-brand offer lies behind the other and is not read.
-    expectEveryControlNamed(flow().entryWindow(), QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
-                                                              "cmdExit", "Label61", "lblCobrand", "mnuFindWarriorSign"}
-                                                      + menuItems);
+    expectEveryControlNamed(flow().window<EntryWindow>(),
+                            QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdExit", "Label61",
+                                        "lblCobrand", "mnuFindWarriorSign"}
+                                + menuItems);
 }
 
 TEST_F(ScreenReader, theDateListsAreReadWithTheirCaptionsWhateverIsChosen)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     EXPECT_EQ(spokenName(control<QLineEdit>(main, "txtName")), QStringLiteral("Name"));
     const std::pair<QComboBox*, const char*> lists[] = {{control<QComboBox>(main, "cboDate"), "Date"},
@@ -197,7 +198,7 @@ TEST_F(ScreenReader, everyControlOfTheAboutBoxHasAName)
 
 TEST_F(ScreenReader, everyControlOfTheFarewellDialogHasAName)
 {
-    FarewellDialog* farewell = flow().farewellDialog();
+    FarewellDialog* farewell = flow().window<FarewellDialog>();
     expectEveryControlNamed(farewell, {"cmdClose", "Check1", "txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
                                        "cmdSubmit", "txtMessage", "lblGoToHome"});
     // Once typed into, a box is still read by what it asks for.
@@ -247,7 +248,7 @@ struct AboutAnsweredWithEnter {
 
 TEST_F(KeyboardOnly, everyMenuOfTheEntryWindowOpensFromItsAccessKeys)
 {
-    EntryWindow* main = activated(flow().entryWindow());
+    EntryWindow* main = activated(flow().window<EntryWindow>());
 
     choose(main, control<QMenu>(main, "mnuFile"), Qt::Key_F, Qt::Key_A);  // find, with no name typed
     EXPECT_EQ(messages.texts(), QStringList{"Please Enter Your Name"});
@@ -268,9 +269,9 @@ TEST_F(KeyboardOnly, everyMenuOfTheEntryWindowOpensFromItsAccessKeys)
     activated(main);
     choose(main, control<QMenu>(main, "mnuFile"), Qt::Key_F, Qt::Key_X);
     settle();
-    EXPECT_EQ(flow().loadedEntryWindow(), nullptr);
-    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);
-    EXPECT_TRUE(flow().loadedFarewellDialog()->isVisible());
+    EXPECT_EQ(flow().loaded().find<EntryWindow>(), nullptr);
+    ASSERT_NE(flow().loaded().find<FarewellDialog>(), nullptr);
+    EXPECT_TRUE(flow().loaded().find<FarewellDialog>()->isVisible());
 }
 
 TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
@@ -296,8 +297,8 @@ TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
     activated(display);
     choose(display, control<QMenu>(display, "mnuFile"), Qt::Key_F, Qt::Key_B);
     settle();
-    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
-    EntryWindow* main = flow().loadedEntryWindow();
+    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
+    EntryWindow* main = flow().loaded().find<EntryWindow>();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("ADA"));
@@ -307,7 +308,7 @@ TEST_F(KeyboardOnly, everyMenuOfTheResultWindowOpensFromItsAccessKeys)
     activated(display);
     choose(display, control<QMenu>(display, "mnuFile"), Qt::Key_F, Qt::Key_X);
     settle();
-    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
-    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);
-    EXPECT_TRUE(flow().loadedFarewellDialog()->isVisible());
+    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
+    ASSERT_NE(flow().loaded().find<FarewellDialog>(), nullptr);
+    EXPECT_TRUE(flow().loaded().find<FarewellDialog>()->isVisible());
 }

@@ -49,7 +49,7 @@ class Farewell : public WidgetTest {};
 
 FarewellDialog* shownDialog()
 {
-    return shownActive(flow().farewellDialog());
+    return shownActive(flow().window<FarewellDialog>());
 }
 
 QList<QWidget*> visibleWindows()
@@ -66,7 +66,7 @@ QList<QWidget*> visibleWindows()
 
 TEST_F(Farewell, isDrawnAtItsSizeAndPlacesWithItsTexts)
 {
-    FarewellDialog* dialog = flow().farewellDialog();
+    FarewellDialog* dialog = flow().window<FarewellDialog>();
     EXPECT_EQ(dialog->size(), QSize(741, 315));  // 11115 x 4725 twips
     EXPECT_EQ(dialog->windowTitle(), QLatin1String(program::WindowCaption));
     EXPECT_EQ(control<QLabel>(dialog, "lblNagScreen2Caption")->text(), QLatin1String(program::WindowCaption));
@@ -109,7 +109,7 @@ TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
                                             {0.7499, 2}, {0.75, 3},   {0.9999999, 3}};
     for (const auto& [r, k] : draws) {
         scriptRandom({r, 0.0, 0.0});
-        FarewellDialog* dialog = flow().farewellDialog();
+        FarewellDialog* dialog = flow().window<FarewellDialog>();
         EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeals[k]) << r;
         dialog->show();
         dialog->hide();
@@ -136,7 +136,7 @@ TEST_F(Farewell, tabOrderStartsOnExitAndEnterThenEndsTheProgram)
     control<QPushButton>(dialog, "cmdClose")->setFocus();
     QTest::keyClick(control<QPushButton>(dialog, "cmdClose"), Qt::Key_Return);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loadedWindows().isEmpty());
+    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
 }
 
 TEST_F(Farewell, placeholdersClearOnEntryAndComeBackWhenLeftEmpty)
@@ -265,11 +265,11 @@ TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
 
 TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    FarewellDialog* dialog = flow().loadedFarewellDialog();
+    FarewellDialog* dialog = flow().loaded().find<FarewellDialog>();
     ASSERT_NE(dialog, nullptr);
     ASSERT_FALSE(dialog->isVisible());
 
@@ -284,15 +284,15 @@ TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
         }
     } counter;
     dialog->installEventFilter(&counter);
-    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
+    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdBack")->click();
     settle();
     EXPECT_EQ(counter.shows, 0);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{main});
-    EXPECT_EQ(flow().loadedFarewellDialog(), dialog);
+    EXPECT_EQ(flow().loaded().find<FarewellDialog>(), dialog);
 
     // Leaving the result window still brings the dialog up.
     control<QPushButton>(main, "cmdNext")->click();
-    control<QPushButton>(flow().loadedResultWindow(), "cmdExit")->click();
+    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdExit")->click();
     settle();
     EXPECT_EQ(counter.shows, 1);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{dialog});
@@ -300,66 +300,66 @@ TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
 
 TEST_F(Farewell, leavingTheMainWindowShowsTheDialogWhoseExitEndsEverything)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     control<QAction>(main, "mnuExit")->trigger();
     settle();
-    EXPECT_EQ(flow().loadedEntryWindow(), nullptr);
-    ASSERT_NE(flow().loadedFarewellDialog(), nullptr);
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loadedFarewellDialog()});
+    EXPECT_EQ(flow().loaded().find<EntryWindow>(), nullptr);
+    ASSERT_NE(flow().loaded().find<FarewellDialog>(), nullptr);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loaded().find<FarewellDialog>()});
     EXPECT_TRUE(end.statuses.isEmpty());  // closing a window never ends the program by itself
 
-    QTest::mouseClick(control<QPushButton>(flow().loadedFarewellDialog(), "cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(flow().loaded().find<FarewellDialog>(), "cmdClose"), Qt::LeftButton);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loadedWindows().isEmpty());
+    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST_F(Farewell, leavingTheResultWindowKeepsTheMainWindowHiddenUntilTheEnd)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loadedResultWindow();
+    ResultWindow* display = flow().loaded().find<ResultWindow>();
     ASSERT_NE(display, nullptr);
-    EXPECT_EQ(flow().loadedWindows(), QList<QWidget*>({main, display, flow().loadedFarewellDialog()}));
+    EXPECT_EQ(flow().loaded().inLoadOrder(), QList<QWidget*>({main, display, flow().loaded().find<FarewellDialog>()}));
 
     display->close();  // the close box
     settle();
-    EXPECT_EQ(flow().loadedResultWindow(), nullptr);
-    EXPECT_EQ(flow().loadedEntryWindow(), main);
+    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
+    EXPECT_EQ(flow().loaded().find<EntryWindow>(), main);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loadedFarewellDialog()});
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loaded().find<FarewellDialog>()});
 
     // The dialog's close box ends the program just like its Exit button.
-    flow().loadedFarewellDialog()->close();
+    flow().loaded().find<FarewellDialog>()->close();
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loadedWindows().isEmpty());
+    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     control<QPushButton>(main, "cmdExit")->click();
-    FarewellDialog* dialog = flow().loadedFarewellDialog();
+    FarewellDialog* dialog = flow().loaded().find<FarewellDialog>();
     ASSERT_NE(dialog, nullptr);
     const QString appeal = control<QLabel>(dialog, "Label2")->text();
     control<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("KEPT"));
 
-    EntryWindow* fresh = flow().entryWindow();  // the main window comes back as a fresh load
+    EntryWindow* fresh = flow().window<EntryWindow>();  // the main window comes back as a fresh load
     EXPECT_NE(fresh, main);
     fresh->show();
     control<QLineEdit>(fresh, "txtName")->setText(QStringLiteral("B"));
     control<QPushButton>(fresh, "cmdNext")->click();
     EXPECT_FALSE(dialog->isVisible());
-    control<QPushButton>(flow().loadedResultWindow(), "cmdBack")->click();
+    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdBack")->click();
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(flow().loadedFarewellDialog(), dialog);
+    EXPECT_EQ(flow().loaded().find<FarewellDialog>(), dialog);
     EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("KEPT"));
     EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeal);
     EXPECT_TRUE(end.statuses.isEmpty());
@@ -367,7 +367,7 @@ TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
 
 TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
@@ -383,7 +383,7 @@ TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce
     flow().end();
     EXPECT_EQ(end.statuses, QList<int>({0, 0}));
     EXPECT_EQ(shownOnTheWay, 0);
-    EXPECT_TRUE(flow().loadedWindows().isEmpty());
+    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     platform::setEndProcessHandler([this](int status) { end.statuses.append(status); });
 }

@@ -82,7 +82,7 @@ TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
         {0.999999, 7, false},
     };
     for (const Case& c : cases) {
-        EntryWindow* main = flow().entryWindow();
+        EntryWindow* main = flow().window<EntryWindow>();
         main->show();
         ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblCobrand"));  // as the window was designed
         scriptRandom({c.r});
@@ -105,7 +105,7 @@ TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
 
 TEST_F(Startup, theOfferInFrontStaysThroughFindAndBackAndTheResultWindowIsNeverDrawnFor)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     scriptRandom({0.3});  // n = 3: co-brand, then 0.5 would be full-brand if drawn again
     shell::drawFrontOffer(*main);
@@ -115,7 +115,7 @@ TEST_F(Startup, theOfferInFrontStaysThroughFindAndBackAndTheResultWindowIsNeverD
 
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loadedResultWindow();
+    ResultWindow* display = flow().loaded().find<ResultWindow>();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(offerInFront(display), control<LinkLabel>(display, "lblFullBrand"));
     control<QPushButton>(display, "cmdBack")->click();
@@ -131,7 +131,8 @@ TEST_F(Startup, runsTheReminderThenShowsTheMainWindowThenDraws)
     bool windowVisibleDuringQuestion = true;
     platform::setMessageBoxHandler([&](const QString& text, platform::MessageStyle style) {
         messages.shown.append({text, style});
-        windowVisibleDuringQuestion = flow().loadedEntryWindow() && flow().loadedEntryWindow()->isVisible();
+        windowVisibleDuringQuestion =
+            flow().loaded().find<EntryWindow>() && flow().loaded().find<EntryWindow>()->isVisible();
         return platform::MessageAnswer::No;
     });
     scriptRandom({0.5, 0.0});  // one draw: n = 4, full-brand in front; a second would bring co-brand
@@ -141,11 +142,12 @@ TEST_F(Startup, runsTheReminderThenShowsTheMainWindowThenDraws)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].style, platform::Question);
     EXPECT_FALSE(windowVisibleDuringQuestion);
-    ASSERT_NE(flow().loadedEntryWindow(), nullptr);
-    EXPECT_TRUE(flow().loadedEntryWindow()->isVisible());
-    EXPECT_EQ(offerInFront(flow().loadedEntryWindow()), control<LinkLabel>(flow().loadedEntryWindow(), "lblFullBrand"));
+    ASSERT_NE(flow().loaded().find<EntryWindow>(), nullptr);
+    EXPECT_TRUE(flow().loaded().find<EntryWindow>()->isVisible());
+    EXPECT_EQ(offerInFront(flow().loaded().find<EntryWindow>()),
+              control<LinkLabel>(flow().loaded().find<EntryWindow>(), "lblFullBrand"));
     // Only the main window is made at start-up.
-    EXPECT_EQ(flow().loadedWindows(), QList<QWidget*>{flow().loadedEntryWindow()});
+    EXPECT_EQ(flow().loaded().inLoadOrder(), QList<QWidget*>{flow().loaded().find<EntryWindow>()});
     EXPECT_TRUE(end.statuses.isEmpty());
 }
 
@@ -164,7 +166,7 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
     EXPECT_EQ(messages.shown,
               QList<ShownMessage>({{QStringLiteral("Application is already running"), platform::Notice}}));
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loadedWindows().isEmpty());  // so no offer was drawn either
+    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());  // so no offer was drawn either
     EXPECT_EQ(userSettings()->value(key).toString(), old);
     EXPECT_TRUE(pages.addresses.isEmpty());
 }
@@ -189,13 +191,13 @@ void requestWhileABoxIsOpen(const std::function<void()>& open, const std::functi
 TEST_F(Startup, noWindowGoesWhileABoxIsOpenOverItAndAHiddenOneIgnoresItsCloseBox)
 {
     platform::setMessageBoxHandler(windows::showMessageBoxDialog);
-    EntryWindow* main = shownActive(flow().entryWindow());
+    EntryWindow* main = shownActive(flow().window<EntryWindow>());
     const auto click = [](QWidget* window, const char* name) { control<QPushButton>(window, name)->click(); };
     const auto about = [](QWidget* window) { return [window] { control<QAction>(window, "mnuAbout")->trigger(); }; };
     requestWhileABoxIsOpen(about(main), [&] { click(main, "cmdExit"); });
     requestWhileABoxIsOpen([&] { click(main, "cmdNext"); }, [&] { click(main, "cmdExit"); });  // an empty name
     settle();
-    EXPECT_EQ(flow().loadedWindows(), QList<QWidget*>{main});
+    EXPECT_EQ(flow().loaded().inLoadOrder(), QList<QWidget*>{main});
     EXPECT_TRUE(main->isVisible());
 
     ResultWindow* display = findSignFor("A", 1, "January", 1930);
@@ -203,10 +205,10 @@ TEST_F(Startup, noWindowGoesWhileABoxIsOpenOverItAndAHiddenOneIgnoresItsCloseBox
         requestWhileABoxIsOpen(about(display), [&] { click(display, button); });
     requestWhileABoxIsOpen(about(display), [&] { click(main, "cmdNext"); });
     settle();
-    ASSERT_EQ(flow().loadedResultWindow(), display);
+    ASSERT_EQ(flow().loaded().find<ResultWindow>(), display);
     EXPECT_TRUE(display->isVisible());
     main->close();  // a close request to the hidden entry window
     EXPECT_TRUE(display->isVisible());
-    EXPECT_FALSE(flow().loadedFarewellDialog()->isVisible());
-    EXPECT_EQ(flow().loadedEntryWindow(), main);
+    EXPECT_FALSE(flow().loaded().find<FarewellDialog>()->isVisible());
+    EXPECT_EQ(flow().loaded().find<EntryWindow>(), main);
 }

@@ -134,8 +134,8 @@ private:
 
     QWidget* liveWindow(bool main)
     {
-        QWidget* window =
-            main ? static_cast<QWidget*>(flow().entryWindow()) : static_cast<QWidget*>(flow().farewellDialog());
+        QWidget* window = main ? static_cast<QWidget*>(flow().window<EntryWindow>())
+                               : static_cast<QWidget*>(flow().window<FarewellDialog>());
         if (!window->isVisible())
             window->show();
         if (QApplication::activeWindow() != window) {
@@ -337,7 +337,7 @@ private:
             if (QApplication::activePopupWidget() == popup)
                 popup->close();
         }
-        if (ResultWindow* display = flow().loadedResultWindow()) {
+        if (ResultWindow* display = flow().loaded().find<ResultWindow>()) {
             ++counts["results shown"];
             QTest::mouseClick(chance(0.5) ? control<QPushButton>(display, "cmdBack")
                                           : control<QPushButton>(display, "cmdExit"),
@@ -382,7 +382,7 @@ TEST_F(MonkeyTest, randomKeysPastesAndClicksNeverBreakTheEntryWindowOrTheFarewel
         const QString context =
             QStringLiteral("seed %1, step %2; last actions:\n%3").arg(seed).arg(i).arg(monkey.lastActions());
 
-        if (const EntryWindow* main = flow().loadedEntryWindow()) {
+        if (const EntryWindow* main = flow().loaded().find<EntryWindow>()) {
             ASSERT_TRUE(capitalsAndSpaces.match(control<QLineEdit>(main, "txtName")->text()).hasMatch())
                 << "name box holds \"" << control<QLineEdit>(main, "txtName")->text().toStdString() << "\"\n"
                 << context.toStdString();

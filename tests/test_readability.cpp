@@ -147,9 +147,10 @@ protected:
 
     QList<QWidget*> fourWindows()
     {
-        flow().resultWindow()->showSign(sign::Sign::Libra);
+        flow().window<ResultWindow>()->showSign(sign::Sign::Libra);
         m_about = std::make_unique<AboutBox>();
-        return {flow().entryWindow(), flow().resultWindow(), m_about.get(), flow().farewellDialog()};
+        return {flow().window<EntryWindow>(), flow().window<ResultWindow>(), m_about.get(),
+                flow().window<FarewellDialog>()};
     }
 
     QPalette m_light;
@@ -248,8 +249,8 @@ TEST_F(Readability, tabShowsFocusOnEveryControlTheDefaultButtonsIncluded)
     for (const bool dark : {false, true}) {
         SCOPED_TRACE(dark ? "dark" : "light");
         setDesktopPalette(dark ? darkPalette() : m_light);
-        expectTabToShowFocus(flow().entryWindow(), 6);
-        expectTabToShowFocus(flow().resultWindow(), 2);
-        expectTabToShowFocus(flow().farewellDialog(), 8);
+        expectTabToShowFocus(flow().window<EntryWindow>(), 6);
+        expectTabToShowFocus(flow().window<ResultWindow>(), 2);
+        expectTabToShowFocus(flow().window<FarewellDialog>(), 8);
     }
 }

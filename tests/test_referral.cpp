@@ -61,7 +61,7 @@ protected:
     FarewellDialog* fill(const QString& name, const QString& email, const QString& friendName,
                          const QString& friendEmail)
     {
-        FarewellDialog* dialog = flow().farewellDialog();
+        FarewellDialog* dialog = flow().window<FarewellDialog>();
         control<QLineEdit>(dialog, "txtName")->setText(name);
         control<QLineEdit>(dialog, "txtEmail")->setText(email);
         control<QLineEdit>(dialog, "txtFriendName")->setText(friendName);
@@ -205,7 +205,7 @@ TEST_F(Referral, theFormSendsTypedHostileTextIntact)
 
 TEST_F(Referral, boxesFilledToTheirLimitsWithTheWidestCharactersStillMakeARequestServersAccept)
 {
-    FarewellDialog* dialog = flow().farewellDialog();
+    FarewellDialog* dialog = flow().window<FarewellDialog>();
     dialog->show();
     // The euro sign takes three bytes of UTF-8, nine characters percent-encoded.
     const QString wide(20000, u'\u20ac');
@@ -265,7 +265,7 @@ TEST_F(Referral, aRequestThatCannotBeHandedToTheBrowserSaysSoAndTheLinksStaySile
 TEST_F(Referral, enterInABoxSendsNothingAndOnAButtonPressesThatButton)
 {
     // With the placeholders still there, and then filled in.
-    FarewellDialog* dialog = shownActive(flow().farewellDialog());
+    FarewellDialog* dialog = shownActive(flow().window<FarewellDialog>());
     for (int filled = 0; filled < 2; ++filled) {
         if (filled)
             fill(QStringLiteral("Ann"), QStringLiteral("ann@x.org"), QStringLiteral("Bob"),

@@ -25,8 +25,20 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
-
     column->addLayout(makeHeading());
+    makeTexts(column);
+
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setDefault(true);  // Enter; Escape closes the dialog as well
+    column->addWidget(okButton, 0, Qt::AlignRight);
+    okButton->setFocus();
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The description, the offer and the two links, under the heading.
+void AboutBox::makeTexts(QVBoxLayout* column)
+{
 
     auto* description = new QLabel(
         QStringLiteral(
@@ -67,14 +79,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     column->addWidget(offer);
     column->addWidget(offerLink);
     column->addWidget(homePageLink);
-
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    okButton->setObjectName(QStringLiteral("cmdOK"));
-    okButton->setDefault(true);  // Enter; Escape closes the dialog as well
-    column->addWidget(okButton, 0, Qt::AlignRight);
-    okButton->setFocus();
-
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(offerLink, &LinkLabel::clicked, this, &links::openFullBrandPage);
     connect(homePageLink, &LinkLabel::clicked, this, &links::openHomePage);
 }

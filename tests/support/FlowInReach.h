@@ -1,33 +1,22 @@
-// The program's flow with its windows in reach, for the tests and the
-// benchmarks that drive them: referring to a window loads it.
+// The program's flow, for the tests and the benchmarks that drive it:
+// referring to a window loads it.
 #pragma once
 
 #include "shell/ProgramFlow.h"
 
 #include <memory>
 
-class TestFlow : public shell::ProgramFlow {
-public:
-    using ProgramFlow::entryWindow;
-    using ProgramFlow::farewellDialog;
-    using ProgramFlow::loadedEntryWindow;
-    using ProgramFlow::loadedFarewellDialog;
-    using ProgramFlow::loadedResultWindow;
-    using ProgramFlow::loadedWindows;
-    using ProgramFlow::resultWindow;
-};
-
-inline std::unique_ptr<TestFlow>& currentFlow()
+inline std::unique_ptr<shell::ProgramFlow>& currentFlow()
 {
-    static std::unique_ptr<TestFlow> flow;
+    static std::unique_ptr<shell::ProgramFlow> flow;
     return flow;
 }
 
 // The program being driven.
-inline TestFlow& flow()
+inline shell::ProgramFlow& flow()
 {
     if (!currentFlow())
-        currentFlow() = std::make_unique<TestFlow>();
+        currentFlow() = std::make_unique<shell::ProgramFlow>();
     return *currentFlow();
 }
 

@@ -92,12 +92,12 @@ void chooseDate(QWidget* entryWindow, int day, const char* month, int year)
 
 ResultWindow* findSignFor(const char* name, int day, const char* month, int year)
 {
-    EntryWindow* main = flow().entryWindow();
+    EntryWindow* main = flow().window<EntryWindow>();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QLatin1String(name));
     chooseDate(main, day, month, year);
     control<QPushButton>(main, "cmdNext")->click();
-    return flow().loadedResultWindow();
+    return flow().loaded().find<ResultWindow>();
 }
 
 void pressAsReader(QWidget* linkLabel)

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLayout;
+class QVBoxLayout;
 
 namespace windows {
 
@@ -14,6 +15,7 @@ public:
 
 private:
     QLayout* makeHeading();
+    void makeTexts(QVBoxLayout* column);
 };
 
 }  // namespace windows

@@ -11,8 +11,8 @@ struct ProgramMenus;
 // What the entry and result windows share: an "&Exit" button that is both
 // their default and their cancel button, "E&xit" and "&About Software" in
 // their menus and a close box, each of which asks for the window to go.
-// Their controls sit at fixed places, so each keeps the size it opens with:
-// the window manager can neither enlarge nor shrink it.
+// Each keeps the size its layout gives it as it opens: the window manager
+// can neither enlarge nor shrink it.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
 signals:
