@@ -7,13 +7,10 @@
 
 #include <QFileInfo>
 #include <QMap>
-#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QStandardPaths>
 
-#include <algorithm>
 #include <cerrno>
-#include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -126,82 +123,6 @@ QByteArray withValue(const QByteArray& content, const QByteArray& section, const
     return added + '[' + section + "]\n" + line + '\n';
 }
 
-// The temporary files a write makes beside the file it replaces: the file's
-// name, ".tmp-" and six letters or digits.
-constexpr QByteArrayView TemporaryMark(".tmp-");
-constexpr int TemporaryLetters = 6;
-
-bool isTemporaryOf(QByteArrayView name, QByteArrayView base)
-{
-    if (name.size() != base.size() + TemporaryMark.size() + TemporaryLetters || !name.startsWith(base)
-        || name.sliced(base.size(), TemporaryMark.size()) != TemporaryMark)
-        return false;
-    const QByteArrayView letters = name.last(TemporaryLetters);
-    return std::all_of(letters.begin(), letters.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    });
-}
-
-// What a write cut short left behind (a kill between its write and its
-// rename). Only files long untouched: another copy's write, under way this
-// very moment, is never taken from it.
-void removeLeftovers(const QByteArray& folder, QByteArrayView base)
-{
-    DIR* dir = ::opendir(folder.constData());
-    if (!dir)
-        return;
-    const time_t longAgo = ::time(nullptr) - 600;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (!isTemporaryOf(QByteArrayView(entry->d_name), base))
-            continue;
-        const QByteArray path = folder + '/' + entry->d_name;
-        struct stat info = {};
-        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < longAgo)
-            ::unlink(path.constData());
-    }
-    ::closedir(dir);
-}
-
-// Writes a new file beside `target` (the settings file, or the file a link
-// of the user's names) and puts it in target's place, so the file is either
-// whole or as it was; a step that fails (a full disk, above all) leaves
-// nothing behind. It keeps target's permissions; a new file follows the
-// umask, without write access for others.
-bool replaceFile(const QByteArray& target, const QByteArray& content)
-{
-    const qsizetype slash = target.lastIndexOf('/');
-    removeLeftovers(target.first(std::max<qsizetype>(slash, 1)), QByteArrayView(target).sliced(slash + 1));
-    struct stat existing = {};
-    const bool replaces = ::stat(target.constData(), &existing) == 0;
-    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-        temporary = target + TemporaryMark.toByteArray();
-        for (int i = 0; i < TemporaryLetters; ++i)
-            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    bool written = !replaces || ::fchmod(fd, existing.st_mode & 07777) == 0;
-    for (qsizetype done = 0; written && done < content.size();) {
-        const ssize_t count = ::write(fd, content.constData() + done, size_t(content.size() - done));
-        if (count < 0 && errno == EINTR)
-            continue;
-        written = count > 0;
-        done += written ? count : 0;
-    }
-    written = written && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (written && ::rename(temporary.constData(), target.constData()) == 0)
-        return true;
-    ::unlink(temporary.constData());
-    return false;
-}
-
 }  // namespace
 
 struct Store::Data {
@@ -258,10 +179,16 @@ bool Store::sync()
     // Never a file the program would not read again.
     if (content.size() > ReadLimit)
         return false;
-    // Through the user's own links (dotfiles kept elsewhere) to the file they name.
-    const QFileInfo file(d->path);
-    const QString target = file.exists() ? file.canonicalFilePath() : d->path;
-    if (!platform::makePrivateFolder(file.absolutePath()) || !replaceFile(QFile::encodeName(target), content))
+    // Whole or as it was: written beside the file (through a link of the
+    // user's, beside the file it names) with its permissions, then put in
+    // its place; unbuffered, so that a full disk fails the write itself.
+    // A new file follows the umask, but others may never write to it.
+    const bool isNew = !QFileInfo::exists(d->path);
+    QSaveFile file(d->path);
+    if (!platform::makePrivateFolder(QFileInfo(d->path).absolutePath())
+        || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || (isNew && !file.setPermissions(file.permissions() & ~(QFile::WriteGroup | QFile::WriteOther)))
+        || file.write(content) != content.size() || !file.commit())
         return false;
     d->content = content;
     d->changes.clear();

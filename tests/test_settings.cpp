@@ -3,7 +3,6 @@
 #include "settings/Codec.h"
 #include "settings/Store.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -230,21 +229,4 @@ TEST_F(Store, twoCopiesWritingAtOnceLoseNoWriteAndLeaveTheFileWhole)
     EXPECT_EQ(failed, 0);
     EXPECT_TRUE(content() == "[Settings]\nk=1\n" || content() == "[Settings]\nk=2\n") << content().toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
-}
-
-TEST_F(Store, whatAWriteCutShortLongAgoLeftBehindIsRemovedButNoWriteUnderWay)
-{
-    const QString old = folder.filePath(QStringLiteral("Ardentis.conf.tmp-a1B2c3"));
-    const QString underWay = folder.filePath(QStringLiteral("Ardentis.conf.tmp-Zz9Zz9"));
-    const QString other = folder.filePath(QStringLiteral("Ardentis.conf.backup"));
-    for (const QString& path : {old, underWay, other}) {
-        QFile planted(path);
-        ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
-        planted.setFileTime(QDateTime::currentDateTime().addDays(path == underWay ? 0 : -1),
-                            QFileDevice::FileModificationTime);
-    }
-    ASSERT_TRUE(recordAt(file()));
-    EXPECT_FALSE(QFile::exists(old));
-    EXPECT_TRUE(QFile::exists(underWay));
-    EXPECT_TRUE(QFile::exists(other));
 }

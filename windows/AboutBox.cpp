@@ -6,7 +6,6 @@
 #include "windows/Style.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>

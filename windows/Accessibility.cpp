@@ -13,17 +13,10 @@ namespace windows {
 
 namespace {
 
-// A link label as a link: its text is its name, and Press follows it.
+// A link label as a link (its text is its accessible name): Press follows it.
 class LinkAccessible : public QAccessibleWidget {
 public:
     explicit LinkAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
-
-    QString text(QAccessible::Text type) const override
-    {
-        if (type == QAccessible::Name)
-            return link()->text();
-        return QAccessibleWidget::text(type);
-    }
 
     QStringList actionNames() const override { return {pressAction()}; }
 
@@ -44,60 +37,29 @@ private:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
 class ChosenItem : public QAccessibleSelectionInterface {
 public:
-    explicit ChosenItem(QComboBox* list);
-    int selectedItemCount() const override;
-    QList<QAccessibleInterface*> selectedItems() const override;
+    explicit ChosenItem(QComboBox* list) : m_list(list) {}
+    int selectedItemCount() const override { return int(selectedItems().size()); }
+    QList<QAccessibleInterface*> selectedItems() const override
+    {
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(m_list->view());
+        const int chosen = m_list->currentIndex();
+        if (!items || chosen < 0 || chosen >= items->childCount())
+            return {};
+        return {items->child(chosen)};
+    }
     // The choice is the keyboard's and the mouse's to make.
-    bool select(QAccessibleInterface*) override;
-    bool unselect(QAccessibleInterface*) override;
-    bool selectAll() override;
-    bool clear() override;
-    void* cast(QAccessible::InterfaceType type);
+    bool select(QAccessibleInterface*) override { return false; }
+    bool unselect(QAccessibleInterface*) override { return false; }
+    bool selectAll() override { return false; }
+    bool clear() override { return false; }
+    void* cast(QAccessible::InterfaceType type)
+    {
+        return type == QAccessible::SelectionInterface ? static_cast<QAccessibleSelectionInterface*>(this) : nullptr;
+    }
 
 private:
     QComboBox* m_list;
 };
-
-ChosenItem::ChosenItem(QComboBox* list) : m_list(list) {}
-
-int ChosenItem::selectedItemCount() const
-{
-    return int(selectedItems().size());
-}
-
-QList<QAccessibleInterface*> ChosenItem::selectedItems() const
-{
-    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(m_list->view());
-    const int chosen = m_list->currentIndex();
-    if (!items || chosen < 0 || chosen >= items->childCount())
-        return {};
-    return {items->child(chosen)};
-}
-
-bool ChosenItem::select(QAccessibleInterface*)
-{
-    return false;
-}
-
-bool ChosenItem::unselect(QAccessibleInterface*)
-{
-    return false;
-}
-
-bool ChosenItem::selectAll()
-{
-    return false;
-}
-
-bool ChosenItem::clear()
-{
-    return false;
-}
-
-void* ChosenItem::cast(QAccessible::InterfaceType type)
-{
-    return type == QAccessible::SelectionInterface ? static_cast<QAccessibleSelectionInterface*>(this) : nullptr;
-}
 #else
 class ChosenItem {
 public:

@@ -1,11 +1,8 @@
 #include "windows/EntryWindow.h"
 
-#include "Banner.h"
 #include "NameBox.h"
-#include "ProgramMenus.h"
 #include "WrapLabel.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramInfo.h"
 #include "sign/SignLookup.h"
 #include "windows/Style.h"
 
@@ -14,7 +11,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,18 +38,13 @@ void showNotice(const char16_t* text)
 
 }  // namespace
 
-EntryWindow::EntryWindow(QWidget* parent) : ProgramWindow(parent)
+EntryWindow::EntryWindow(QWidget* parent) : ProgramWindow("frmMain", parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QLatin1String(program::WindowCaption));
-    setFont(style::verdana());
-    style::setFixedFrame(this);
-    style::followDesktop(this);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    column->addWidget(new Banner(central));
+    column->addWidget(makeBanner(central));
     column->addWidget(makeEntryFrame(central));
     m_offers = new OfferFrame(Offer::CoBrand, 383, Qt::AlignLeft | Qt::AlignVCenter, central);
     auto* exitButton = new QPushButton(QStringLiteral("&Exit"), m_offers);
@@ -67,9 +58,7 @@ EntryWindow::EntryWindow(QWidget* parent) : ProgramWindow(parent)
     exitButton->setDefault(true);
 
     setCentralWidget(central);
-    const ProgramMenus menus = ProgramMenus::build(menuBar(), ProgramMenus::Window::Entry);
-    connect(menus.find, &QAction::triggered, this, &EntryWindow::findRequested);
-    connectExitAndAbout(exitButton, menus);
+    connect(buildMenus(Kind::Entry, exitButton), &QAction::triggered, this, &EntryWindow::findRequested);
 
     setTabOrder(m_nameBox, m_dayList);
     setTabOrder(m_dayList, m_monthList);
@@ -150,10 +139,7 @@ void EntryWindow::fillDateLists()
     for (const QString& month : sign::monthNames())
         m_monthList->addItem(month);
     for (int year = sign::FirstYear; year <= sign::LastYear; ++year)
-        m_yearList->addItem(QString::number(year));
-    m_dayList->setCurrentIndex(0);
-    m_monthList->setCurrentIndex(0);
-    m_yearList->setCurrentIndex(0);
+        m_yearList->addItem(QString::number(year));  // each list chooses its first entry as it is filled
 }
 
 void EntryWindow::bringOfferToFront(Offer offer)

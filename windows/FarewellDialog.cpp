@@ -112,16 +112,12 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
     for (QPushButton* button : {m_visitButton, referButton})
         button->setAutoDefault(false);
 
-    const QList<QWidget*> order = {exitButton,
-                                   m_visitButton,
-                                   m_boxes[links::ReferrerName],
-                                   referButton,
-                                   m_boxes[links::ReferrerEmail],
-                                   m_boxes[links::FriendEmail],
-                                   m_boxes[links::FriendName],
-                                   m_boxes[links::Message]};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    setTabOrder(exitButton, m_visitButton);
+    setTabOrder(m_visitButton, m_boxes[links::ReferrerName]);
+    setTabOrder(m_boxes[links::ReferrerName], referButton);
+    QWidget* previous = referButton;
+    for (const int box : {links::ReferrerEmail, links::FriendEmail, links::FriendName, links::Message})
+        setTabOrder(std::exchange(previous, m_boxes[box]), m_boxes[box]);
     exitButton->setFocus();
 
     connect(exitButton, &QPushButton::clicked, this, &FarewellDialog::exitRequested);

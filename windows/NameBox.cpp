@@ -20,24 +20,11 @@ bool isEditingCharacter(QChar character)
 
 // Keys that with Ctrl type a control character: the letters, [ \ ] ^ _ (also
 // on 6 and -), Enter (a line feed) and Backspace (DEL). With any other key
-// Ctrl moves or edits.
+// Ctrl moves or edits. Those keys' codes are their characters'.
 bool typesControlCharacter(int key)
 {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return true;
-    switch (key) {
-    case Qt::Key_BracketLeft:
-    case Qt::Key_Backslash:
-    case Qt::Key_BracketRight:
-    case Qt::Key_AsciiCircum:
-    case Qt::Key_6:
-    case Qt::Key_Underscore:
-    case Qt::Key_Minus:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Backspace: return true;
-    default: return false;
-    }
+    return (key >= Qt::Key_A && key <= Qt::Key_Z) || (key < 0x80 && QByteArrayView("[\\]^6_-").contains(char(key)))
+           || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Backspace;
 }
 
 }  // namespace

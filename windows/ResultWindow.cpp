@@ -1,9 +1,6 @@
 #include "windows/ResultWindow.h"
 
-#include "Banner.h"
-#include "ProgramMenus.h"
 #include "WrapLabel.h"
-#include "platform/ProgramInfo.h"
 #include "sign/SignReadings.h"
 #include "windows/OfferFrame.h"
 #include "windows/Style.h"
@@ -13,25 +10,19 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace windows {
 
-ResultWindow::ResultWindow(QWidget* parent) : ProgramWindow(parent)
+ResultWindow::ResultWindow(QWidget* parent) : ProgramWindow("frmDisplay", parent)
 {
-    setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QLatin1String(program::WindowCaption));
-    setFont(style::verdana());
-    style::setFixedFrame(this);
-    style::followDesktop(this);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    column->addWidget(new Banner(central));
+    column->addWidget(makeBanner(central));
     column->addWidget(makeResultFrame(central));
 
     auto* buttons = new QHBoxLayout;
@@ -51,14 +42,13 @@ ResultWindow::ResultWindow(QWidget* parent) : ProgramWindow(parent)
     column->addWidget(new OfferFrame(OfferFrame::Offer::FullBrand, 480, Qt::AlignCenter, central));
 
     setCentralWidget(central);
-    const ProgramMenus menus = ProgramMenus::build(menuBar(), ProgramMenus::Window::Result);
+    QAction* back = buildMenus(Kind::Result, exitButton);
 
     setTabOrder(exitButton, backButton);
     exitButton->setFocus();
 
     connect(backButton, &QPushButton::clicked, this, &ResultWindow::backRequested);
-    connect(menus.back, &QAction::triggered, this, &ResultWindow::backRequested);
-    connectExitAndAbout(exitButton, menus);
+    connect(back, &QAction::triggered, this, &ResultWindow::backRequested);
 }
 
 // The sign and its reading under their headings (fraWarriorSign).

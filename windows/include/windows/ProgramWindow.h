@@ -2,11 +2,10 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QPushButton;
 
 namespace windows {
-
-struct ProgramMenus;
 
 // What the entry and result windows share: an "&Exit" button that is both
 // their default and their cancel button, "E&xit" and "&About Software" in
@@ -21,10 +20,20 @@ signals:
     void aboutRequested();
 
 protected:
-    explicit ProgramWindow(QWidget* parent = nullptr);
+    // A window of the program named `name`, with its caption, font, frame
+    // and colours.
+    ProgramWindow(const char* name, QWidget* parent);
 
-    // Wires the exit button and the menus' Exit and About items.
-    void connectExitAndAbout(QPushButton* exitButton, const ProgramMenus& menus);
+    enum class Kind { Entry, Result };
+    // The banner at the top (Frame2): the maker's discussion board, a link
+    // to its home page.
+    static QWidget* makeBanner(QWidget* parent);
+    // The menu bar, the same in both windows but for the File menu's first
+    // item, which it returns: "Find My &Ardentis" in the entry window,
+    // "&Back" in the result window. Its web page items open their pages;
+    // the exit button, Exit and About ask for the window to go or for the
+    // about box.
+    QAction* buildMenus(Kind kind, QPushButton* exitButton);
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
