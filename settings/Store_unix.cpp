@@ -7,9 +7,9 @@
 
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -123,6 +123,36 @@ QByteArray withValue(const QByteArray& content, const QByteArray& section, const
     return added + '[' + section + "]\n" + line + '\n';
 }
 
+// Writes a new file beside `target` and puts it in target's place, so the
+// file is either whole or as it was; a step that fails (a full disk, above
+// all) leaves nothing behind. The new file is this write's own (named after
+// the process and the write), so no other copy's write is ever disturbed; it takes target's
+// permissions, or, new, follows the umask without write access for others.
+bool replaceFile(const QByteArray& target, const QByteArray& content)
+{
+    struct stat existing = {};
+    const bool replaces = ::stat(target.constData(), &existing) == 0;
+    static std::atomic<int> writes = 0;
+    const QByteArray temporary = target + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(writes++);
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0)
+        return false;
+    bool written = !replaces || ::fchmod(fd, existing.st_mode & 07777) == 0;
+    for (qsizetype done = 0; written && done < content.size();) {
+        const ssize_t count = ::write(fd, content.constData() + done, size_t(content.size() - done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        written = count > 0;
+        done += written ? count : 0;
+    }
+    written = written && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (written && ::rename(temporary.constData(), target.constData()) == 0)
+        return true;
+    ::unlink(temporary.constData());
+    return false;
+}
+
 }  // namespace
 
 struct Store::Data {
@@ -179,16 +209,10 @@ bool Store::sync()
     // Never a file the program would not read again.
     if (content.size() > ReadLimit)
         return false;
-    // Whole or as it was: written beside the file (through a link of the
-    // user's, beside the file it names) with its permissions, then put in
-    // its place; unbuffered, so that a full disk fails the write itself.
-    // A new file follows the umask, but others may never write to it.
-    const bool isNew = !QFileInfo::exists(d->path);
-    QSaveFile file(d->path);
-    if (!platform::makePrivateFolder(QFileInfo(d->path).absolutePath())
-        || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || (isNew && !file.setPermissions(file.permissions() & ~(QFile::WriteGroup | QFile::WriteOther)))
-        || file.write(content) != content.size() || !file.commit())
+    // Through the user's own links (dotfiles kept elsewhere) to the file they name.
+    const QFileInfo file(d->path);
+    const QString target = file.exists() ? file.canonicalFilePath() : d->path;
+    if (!platform::makePrivateFolder(file.absolutePath()) || !replaceFile(QFile::encodeName(target), content))
         return false;
     d->content = content;
     d->changes.clear();

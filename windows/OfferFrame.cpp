@@ -5,7 +5,6 @@
 #include "windows/Style.h"
 
 #include <QGridLayout>
-#include <QStackedWidget>
 
 namespace windows {
 
@@ -13,7 +12,7 @@ namespace {
 
 using Offer = OfferFrame::Offer;
 
-LinkLabel* makeOffer(Offer offer, int width, Qt::Alignment alignment, QStackedWidget* place)
+LinkLabel* makeOffer(Offer offer, int width, Qt::Alignment alignment, QGridLayout* place)
 {
     const bool fullBrand = offer == Offer::FullBrand;
     auto* label = new LinkLabel(
@@ -24,35 +23,38 @@ LinkLabel* makeOffer(Offer offer, int width, Qt::Alignment alignment, QStackedWi
                   : QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
                                    "site. Put your site's name &  link here. See \"Help\" for details.Click Here for "
                                    "more info on co-branding."),
-        place);
+        place->parentWidget());
     label->setObjectName(fullBrand ? QStringLiteral("lblFullBrand") : QStringLiteral("lblCobrand"));
     label->setWordWrap(true);
     label->setAlignment(alignment);
     label->setFixedWidth(width);
     style::setTextColor(label, style::Blue);
     style::setBackground(label, style::Surface);
-    QObject::connect(label, &LinkLabel::clicked, place,
+    // The one behind keeps its place, hidden, so the frame keeps its size.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    QObject::connect(label, &LinkLabel::clicked, label,
                      fullBrand ? &links::openFullBrandPage : &links::openCoBrandPage);
-    place->addWidget(label);
+    place->addWidget(label, 0, 0);
     return label;
 }
 
 }  // namespace
 
 OfferFrame::OfferFrame(Offer inFront, int width, Qt::Alignment alignment, QWidget* parent)
-    : QGroupBox(parent), m_grid(new QGridLayout(this)), m_place(new QStackedWidget(this)),
-      m_fullBrand(makeOffer(Offer::FullBrand, width, alignment, m_place)),
-      m_coBrand(makeOffer(Offer::CoBrand, width, alignment, m_place))
+    : QGroupBox(parent), m_grid(new QGridLayout(this)),
+      m_fullBrand(makeOffer(Offer::FullBrand, width, alignment, m_grid)),
+      m_coBrand(makeOffer(Offer::CoBrand, width, alignment, m_grid))
 {
     setObjectName(QStringLiteral("Frame5"));
-    m_place->setFixedWidth(width);
-    m_grid->addWidget(m_place, 0, 0);
     bringToFront(inFront);
 }
 
 void OfferFrame::bringToFront(Offer offer)
 {
-    m_place->setCurrentWidget(offer == Offer::FullBrand ? m_fullBrand : m_coBrand);
+    m_fullBrand->setVisible(offer == Offer::FullBrand);
+    m_coBrand->setVisible(offer == Offer::CoBrand);
 }
 
 void OfferFrame::addBeside(QWidget* control)

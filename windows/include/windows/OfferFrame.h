@@ -3,7 +3,6 @@
 #include <QGroupBox>
 
 class QGridLayout;
-class QStackedWidget;
 
 namespace windows {
 
@@ -11,7 +10,8 @@ class LinkLabel;
 
 // The frame (Frame5) of the two offers of the entry and result windows, the
 // full-brand and the co-brand one. They share one place, where only the one
-// in front is there, to the eye, the mouse and a screen reader alike.
+// in front is there, to the eye, the mouse and a screen reader alike: the
+// other is hidden.
 class OfferFrame : public QGroupBox {
     Q_OBJECT
 public:
@@ -26,7 +26,6 @@ public:
 
 private:
     QGridLayout* m_grid;
-    QStackedWidget* m_place;
     LinkLabel* m_fullBrand;
     LinkLabel* m_coBrand;
 };
