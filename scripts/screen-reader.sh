@@ -63,8 +63,14 @@ begin() {
   printf '%s\t%s\t%s\n' "$(date +%T.%N)" "$name" "$(IFS='|'; echo "$*")" >>"$steps"
 }
 
-# step NAME EXPECTED... -- KEYS...: presses the keys and waits while Orca speaks.
+# step [--long] NAME EXPECTED... -- KEYS...: presses the keys and waits while
+# Orca speaks; --long, twice as long, for a step that hears a whole reading.
 step() {
+  local wait="${STEP_SECONDS:-2.5}"
+  if [[ "$1" == --long ]]; then
+    wait="$(awk -v s="$wait" 'BEGIN { print 2 * s }')"
+    shift
+  fi
   local name="$1"
   shift
   local expected=()
@@ -72,7 +78,7 @@ step() {
   shift
   begin "$name" "${expected[@]}"
   xdotool key --delay 100 "$@"
-  sleep "${STEP_SECONDS:-2.5}"
+  sleep "$wait"
 }
 
 begin "the entry window comes up" "$caption" "Name"
@@ -89,11 +95,11 @@ step "Down in the month list" "February" -- Down
 step "Tab to the year list" "once:Year" "1930" -- Tab
 step "Down in the year list" "1931" -- Down
 # 2 February 1931: Pallas stood in Virgo.
-step "Find: the sign, then its reading" "$caption" "Virgo. You will be able to go into the depth" "Exit" -- alt+a
+step --long "Find: the sign, then its reading" "$caption" "Virgo. You will be able to go into the depth" "Exit" -- alt+a
 step "Back to the entry window" "once:Year" "1931" -- alt+b
 step "Down in the year list again" "1932" -- Down
 # 2 February 1932: Pallas stood in Sagittarius.
-step "Find again: the new sign" "Sagittarius. You will be good at" -- alt+a
+step --long "Find again: the new sign" "Sagittarius. You will be good at" -- alt+a
 step "Exit: the farewell dialog" "$caption" "Exit" -- Escape
 step "Tab to the visit button" "Click Here To Visit Zentrova Now" -- Tab
 step "Tab to the sender's name" "Your Name" -- Tab
