@@ -126,8 +126,9 @@ QByteArray withValue(const QByteArray& content, const QByteArray& section, const
 // Writes a new file beside `target` and puts it in target's place, so the
 // file is either whole or as it was; a step that fails (a full disk, above
 // all) leaves nothing behind. The new file is this write's own (named after
-// the process and the write), so no other copy's write is ever disturbed; it takes target's
-// permissions, or, new, follows the umask without write access for others.
+// the process and the write), so no other copy's write is ever disturbed; it
+// takes target's permissions, or, new, follows the umask without write access
+// for others.
 bool replaceFile(const QByteArray& target, const QByteArray& content)
 {
     struct stat existing = {};
