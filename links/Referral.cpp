@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramInfo.h"
 
+#include <QTextBoundaryFinder>
 #include <QUrl>
 
 namespace links {
@@ -41,18 +42,39 @@ constexpr int MostCharacters = [] {
 static_assert(9 * MostCharacters + 2 * sizeof(program::SiteHost) + 120 <= MaxAddressLength,
               "a request at the limits would be longer than servers accept");
 
-std::optional<QString> referralProblem(const Referral& referral)
+int characterCount(QStringView text)
+{
+    constexpr qsizetype UnitsPerCharacter = 32;
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, text.data(), text.size());
+    int total = 0;
+    qsizetype from = 0;
+    for (qsizetype to = clusters.toNextBoundary(); to > 0; to = clusters.toNextBoundary()) {
+        total += int((to - from + UnitsPerCharacter - 1) / UnitsPerCharacter);
+        from = to;
+    }
+    return total;
+}
+
+std::optional<ReferralProblem> referralProblem(const Referral& referral)
 {
     const QString email = trimSpaces(referral[ReferrerEmail]);
     const QString friendEmail = trimSpaces(referral[FriendEmail]);
     if (friendEmail == email)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return ReferralProblem{QStringLiteral("Please Enter Distinct Email Addresses"), {}};
     if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.') || !friendEmail.contains(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return ReferralProblem{QStringLiteral("Please Enter Proper Email Address"), {}};
     for (qsizetype box = 0; box < qsizetype(ReferralFields.size()); ++box) {
         const QString value = trimSpaces(referral[box]);
         if (value.isEmpty() || value == QStringView(ReferralFields[box].placeholder))
-            return QString::fromUtf16(ReferralFields[box].missing);
+            return ReferralProblem{QString::fromUtf16(ReferralFields[box].missing), {}};
+    }
+    // Judged here, as the request goes, never while the user types: whatever
+    // was put in a box stays there as it was put.
+    for (qsizetype box = 0; box < qsizetype(ReferralFields.size()); ++box) {
+        const int limit = ReferralFields[box].maxLength;
+        if (characterCount(trimSpaces(referral[box])) > limit)
+            return ReferralProblem{QStringLiteral("Please Enter No More Than %1 Characters").arg(limit),
+                                   ReferralBox(box)};
     }
     return std::nullopt;
 }
@@ -65,12 +87,8 @@ QString referralAddress(const Referral& referral)
     return address + QStringLiteral("&taf6=http://") + siteAddress() + QStringLiteral("/ardentis/");
 }
 
-void submitReferral(const Referral& referral)
+void sendReferral(const Referral& referral)
 {
-    if (const std::optional<QString> problem = referralProblem(referral)) {
-        platform::showMessage(*problem, platform::Refusal);
-        return;
-    }
     const QString address = referralAddress(referral);
     if (address.size() > MaxAddressLength || !openWebPage(address))
         platform::showMessage(QString::fromUtf16(NotHandedOverMessage), platform::Refusal);

@@ -8,8 +8,8 @@
 #include "shell/ProgramFlow.h"
 #include "windows/FarewellDialog.h"
 
+#include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -203,35 +203,61 @@ TEST_F(Referral, theFormSendsTypedHostileTextIntact)
     EXPECT_EQ(fields[6].second, siteFolder());
 }
 
-TEST_F(Referral, boxesFilledToTheirLimitsWithTheWidestCharactersStillMakeARequestServersAccept)
+TEST_F(Referral, eachBoxIsJudgedAtReferAfterTheOtherChecksAndAtItsLimitStillMakesARequestServersAccept)
 {
-    FarewellDialog* dialog = flow().window<FarewellDialog>();
-    dialog->show();
-    // The euro sign takes three bytes of UTF-8, nine characters percent-encoded.
-    const QString wide(20000, u'\u20ac');
-    const std::pair<const char*, QString> boxes[] = {{"txtName", wide},
-                                                     {"txtEmail", QStringLiteral("a@b.") + wide},
-                                                     {"txtMessage", wide},
-                                                     {"txtFriendName", wide},
-                                                     {"txtFriendEmail", QStringLiteral("c@d.") + wide}};
-    for (const auto& [name, text] : boxes) {
+    FarewellDialog* dialog = shownActive(flow().window<FarewellDialog>());
+    const auto put = [dialog](const char* name, const QString& text) {
         QWidget* box = control<QWidget>(dialog, name);
-        box->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    }
-    messages.shown.clear();
-    control<QPushButton>(dialog, "cmdSubmit")->click();
+        QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, text);
+    };
+    const auto refer = [&] {
+        messages.shown.clear();
+        pages.addresses.clear();
+        control<QPushButton>(dialog, "cmdSubmit")->click();
+    };
+    // One too many in Friend's Name: said, the focus there, nothing sent; the
+    // placeholder of an earlier box is said first, and too long an address
+    // before the friend's name.
+    fill(QStringLiteral("Your Name"), QStringLiteral("ann@x.org"), QString(65, u'f'), QStringLiteral("bob@x.org"));
+    refer();
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
+    put("txtName", QStringLiteral("Ann"));
+    put("txtEmail", QStringLiteral("ann@x.org") + QString(246, u'a'));
+    refer();
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter No More Than 254 Characters")});
+    put("txtEmail", QStringLiteral("ann@x.org"));
+    refer();
+    EXPECT_EQ(messages.shown,
+              QList<ShownMessage>({{QStringLiteral("Please Enter No More Than 64 Characters"), Critical}}));
+    EXPECT_EQ(QApplication::focusWidget(), control(dialog, "txtFriendName"));
+    EXPECT_TRUE(pages.addresses.isEmpty());
+
+    // Sixty-four characters of many code points each, sent whole.
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466");
+    put("txtFriendName", family.repeated(64));
+    refer();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(u'|').toStdString();
+    ASSERT_EQ(pages.addresses.size(), 1);
+    EXPECT_EQ(formFields(pages.addresses.first()).value(4).second, family.repeated(64));
+
+    // Every box at its limit with the widest characters of one code point.
+    const QString euros(250, u'\u20ac');
+    put("txtName", euros.left(64));
+    put("txtEmail", QStringLiteral("a@b.") + euros);
+    put("txtMessage", euros.left(200));
+    put("txtFriendName", QStringLiteral("  ") + euros.left(64) + QStringLiteral("  "));
+    put("txtFriendEmail", QStringLiteral("c@d.") + euros);
+    refer();
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join(u'|').toStdString();
     ASSERT_EQ(pages.addresses.size(), 1);
     // Common servers refuse request lines over 8 KiB; a program argument may hold 128 KiB.
     EXPECT_LE(pages.addresses.first().toUtf8().size(), 8000);
     const auto fields = formFields(pages.addresses.first());
     ASSERT_EQ(fields.size(), 7);
-    EXPECT_EQ(fields[1].second, wide.left(64));
-    EXPECT_EQ(fields[2].second, (QStringLiteral("a@b.") + wide).left(254));
-    EXPECT_EQ(fields[3].second, wide.left(200));
+    EXPECT_EQ(fields[1].second, euros.left(64));
+    EXPECT_EQ(fields[3].second, euros.left(200));
+    EXPECT_EQ(fields[4].second, euros.left(64));
+    EXPECT_EQ(fields[5].second, QStringLiteral("c@d.") + euros);
 }
 
 TEST(TrimSpaces, removesOnlySpacesAtTheEnds)
@@ -248,7 +274,7 @@ TEST_F(Referral, aRequestThatCannotBeHandedToTheBrowserSaysSoAndTheLinksStaySile
     // Too long for any browser launcher or server.
     links::Referral referral{QStringLiteral("Ann"), QStringLiteral("a@b.c"), QString(140000, u'm'),
                              QStringLiteral("Bob"), QStringLiteral("b@c.d")};
-    links::submitReferral(referral);
+    links::sendReferral(referral);
     EXPECT_EQ(messages.shown, told);
     EXPECT_TRUE(pages.addresses.isEmpty());
 
@@ -256,7 +282,7 @@ TEST_F(Referral, aRequestThatCannotBeHandedToTheBrowserSaysSoAndTheLinksStaySile
     messages.shown.clear();
     referral[links::Message] = QStringLiteral("Hi");
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    links::submitReferral(referral);
+    links::sendReferral(referral);
     links::openHomePage();
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &pages, "open");
     EXPECT_EQ(messages.shown, told);

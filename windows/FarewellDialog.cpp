@@ -1,6 +1,5 @@
 #include "windows/FarewellDialog.h"
 
-#include "CharacterLimit.h"
 #include "LinkLabel.h"
 #include "links/Referral.h"
 #include "links/WebPages.h"
@@ -122,7 +121,7 @@ FarewellDialog::FarewellDialog(QWidget* parent) : QDialog(parent)
 
     connect(exitButton, &QPushButton::clicked, this, &FarewellDialog::exitRequested);
     connect(m_visitButton, &QPushButton::clicked, this, &links::openHomePage);
-    connect(referButton, &QPushButton::clicked, this, [this] { links::submitReferral(referral()); });
+    connect(referButton, &QPushButton::clicked, this, &FarewellDialog::refer);
 
     setWindowTitle(QLatin1String(program::WindowCaption));
     m_caption->setText(QLatin1String(program::WindowCaption));
@@ -166,27 +165,21 @@ QPushButton* FarewellDialog::makeReferralForm()
     for (std::size_t box = 0; box < links::ReferralFields.size(); ++box) {
         const links::ReferralField& field = links::ReferralFields[box];
         const QString placeholder = QString::fromUtf16(field.placeholder);
-        CharacterLimit* limit = nullptr;
         if (box == links::Message) {
             // Below the frame's visible area: reached only with Tab, and sent
             // as it stands when left alone.
             auto* message = new QPlainTextEdit(form);
             message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             message->setTabChangesFocus(true);
-            limit = new CharacterLimit(message, field.maxLength);
+            // Broken into lines anywhere, not only between words, a pasted
+            // mebibyte without a space is laid out in a moment, not minutes.
+            message->setWordWrapMode(QTextOption::WrapAnywhere);
             m_boxes[box] = message;
         } else {
             auto* line = new QLineEdit(placeholder, form);
             line->setFont(style::verdana(8.25));
-            limit = new CharacterLimit(line, field.maxLength);
             m_boxes[box] = line;
         }
-        // Each box keeps every request within what browsers and servers
-        // take, and says so rather than let the request be lost.
-        connect(limit, &CharacterLimit::exceeded, this, [max = field.maxLength] {
-            platform::showMessage(QStringLiteral("Please Enter No More Than %1 Characters").arg(max),
-                                  platform::Refusal);
-        });
         m_boxes[box]->setObjectName(QLatin1String(field.boxName));
         m_boxes[box]->setGeometry(boxPlaces[box]);
         m_boxes[box]->setAccessibleName(placeholder);
@@ -339,12 +332,18 @@ bool FarewellDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-std::array<QString, 5> FarewellDialog::referral() const
+void FarewellDialog::refer()
 {
-    std::array<QString, 5> values;
+    links::Referral values;
     for (std::size_t box = 0; box < values.size(); ++box)
         values[box] = textOf(int(box));
-    return values;
+    if (const std::optional<links::ReferralProblem> problem = links::referralProblem(values)) {
+        platform::showMessage(problem->message, platform::Refusal);
+        if (problem->tooLong)
+            m_boxes[*problem->tooLong]->setFocus();
+        return;
+    }
+    links::sendReferral(values);
 }
 
 }  // namespace windows

@@ -39,7 +39,8 @@ private:
     int boxOf(const QObject* watched) const;
     QString textOf(int box) const;
     void setTextOf(int box, const QString& text);
-    std::array<QString, 5> referral() const;
+    // Refer A Friend Now: the form's checks, then the request.
+    void refer();
 
     QLabel* m_icon;
     QLabel* m_caption;
