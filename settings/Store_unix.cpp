@@ -7,9 +7,9 @@
 
 #include <QFileInfo>
 #include <QMap>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -125,17 +125,31 @@ QByteArray withValue(const QByteArray& content, const QByteArray& section, const
 
 // Writes a new file beside `target` and puts it in target's place, so the
 // file is either whole or as it was; a step that fails (a full disk, above
-// all) leaves nothing behind. The new file is this write's own (named after
-// the process and the write), so no other copy's write is ever disturbed; it
-// takes target's permissions, or, new, follows the umask without write access
-// for others.
+// all) leaves nothing behind. The new file is this write's alone: a fresh
+// name, made only if nothing has it, so no other write ever shares it, not
+// even one of a copy that has the same process id in a sandbox of its own.
+// A file the user made read-only is left as it is. The new file takes
+// target's permissions, or, new, follows the umask without write access for
+// others.
+//
+// QSaveFile would do this, but Qt 6.4's (Debian 12) commit() reports a write
+// to a full disk as done and leaves the file empty; from Qt 6.8 (Debian 13)
+// it fails and keeps the old file. It can take this place once Debian 12 is
+// no longer supported.
 bool replaceFile(const QByteArray& target, const QByteArray& content)
 {
     struct stat existing = {};
     const bool replaces = ::stat(target.constData(), &existing) == 0;
-    static std::atomic<int> writes = 0;
-    const QByteArray temporary = target + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(writes++);
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (replaces && !(existing.st_mode & S_IWUSR))
+        return false;
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
+        temporary = target + ".tmp-" + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
     if (fd < 0)
         return false;
     bool written = !replaces || ::fchmod(fd, existing.st_mode & 07777) == 0;
