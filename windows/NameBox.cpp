@@ -73,9 +73,14 @@ void NameBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (control) {
-        // Ctrl+H and Ctrl+M are Backspace and Enter, which pass as those keys
-        // do; Ctrl with a key that types nothing moves and edits as usual.
-        if (!typesControlCharacter(key) || key == Qt::Key_H || key == Qt::Key_M)
+        // Ctrl+H types a backspace and Ctrl+Space a space, which the box
+        // takes as those keys; Ctrl+M is Enter, and Ctrl with a key that
+        // types nothing moves and edits as usual.
+        if (key == Qt::Key_H)
+            backspace();
+        else if (key == Qt::Key_Space)
+            take(u' ', event);
+        else if (!typesControlCharacter(key) || key == Qt::Key_M)
             QLineEdit::keyPressEvent(event);
         else
             refuse(event);
