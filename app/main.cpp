@@ -1,4 +1,4 @@
-#include "platform/InstanceLock.h"
+#include "platform/OneCopyLock.h"
 #include "platform/ProgramInfo.h"
 #include "platform/QtWarnings.h"
 #include "platform/SessionBus.h"
@@ -139,7 +139,7 @@ int main(int argc, char* argv[])
     if (fontConfiguration.valid())
         fontConfiguration.wait();
 #endif
-    platform::InstanceLock lock;
+    platform::OneCopyLock lock;
     shell::ProgramFlow flow;
     if (!flow.start(lock))
         return 0;

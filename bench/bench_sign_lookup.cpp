@@ -1,6 +1,6 @@
-// The sign lookup at table speed: from year, month and day numbers; from the
-// three list texts as the find action reads them; and a sweep of every
-// (year, month, day 1 to 31) the lists can name, 83 x 12 x 31 = 30,876.
+// The sign lookup as the find action makes it, from the three list texts; and
+// a sweep of every (year, month, day 1 to 31) the lists can name,
+// 83 x 12 x 31 = 30,876.
 #include "sign/Sign.h"
 #include "sign/SignLookup.h"
 
@@ -31,20 +31,6 @@ std::vector<Texts> everyListCombination()
     return all;
 }
 
-void BM_SignOnNumbers(benchmark::State& state)
-{
-    int year = sign::FirstYear;
-    int month = 1;
-    int day = 1;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(sign::signOn(year, month, day));
-        // A different date each time, so no answer can be kept from the last.
-        day = day % 31 + 1;
-        month = month % 12 + 1;
-        year = year == sign::LastYear ? sign::FirstYear : year + 1;
-    }
-}
-
 void BM_FindSignFromListTexts(benchmark::State& state)
 {
     const std::vector<Texts> all = everyListCombination();
@@ -72,7 +58,6 @@ void BM_SweepEveryListCombination(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_SignOnNumbers);
 BENCHMARK(BM_FindSignFromListTexts);
 BENCHMARK(BM_SweepEveryListCombination)->Unit(benchmark::kMillisecond);
 

@@ -3,8 +3,8 @@
 #include "PromotionalDraw.h"
 #include "UpdateReminder.h"
 #include "platform/Exit.h"
-#include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
+#include "platform/OneCopyLock.h"
 #include "platform/Random.h"
 #include "windows/AboutBox.h"
 #include "windows/EntryWindow.h"
@@ -26,10 +26,6 @@ Window* ProgramFlow::window()
 {
     return m_windows.refer<Window>([this](Window* loaded) { wire(loaded); });
 }
-
-template EntryWindow* ProgramFlow::window<EntryWindow>();
-template ResultWindow* ProgramFlow::window<ResultWindow>();
-template FarewellDialog* ProgramFlow::window<FarewellDialog>();
 
 template <class Window, class Request, class Work>
 void ProgramFlow::follow(Window* asking, Request request, Work work)
@@ -67,9 +63,9 @@ void ProgramFlow::wireExitAndAbout(windows::ProgramWindow* programWindow)
     follow(programWindow, &windows::ProgramWindow::aboutRequested, [this, programWindow] { showAbout(programWindow); });
 }
 
-bool ProgramFlow::start(platform::InstanceLock& lock)
+bool ProgramFlow::start(platform::OneCopyLock& lock)
 {
-    if (lock.tryAcquire() == platform::InstanceLock::State::HeldByOther) {
+    if (!lock.acquire()) {
         platform::showMessage(QStringLiteral("Application is already running"), platform::Notice);
         end();
         return false;

@@ -1,36 +1,20 @@
 #include "PromotionalDraw.h"
 
 #include "platform/Random.h"
+#include "windows/EntryWindow.h"
 
 #include <cmath>
 
 namespace shell {
 
-int promotionNumber(double r)
+void drawFrontOffer(windows::EntryWindow& window)
 {
     // nearbyint rounds in the default mode: to nearest, ties to even.
-    return static_cast<int>(std::nearbyint(r * 6.0 + 1.0));
-}
-
-std::optional<windows::EntryWindow::Offer> offerFor(int n)
-{
-    switch (n) {
-    case 2:
-    case 4:
-    case 6: return windows::EntryWindow::Offer::FullBrand;
-    case 1:
-    case 3:
-    case 5: return windows::EntryWindow::Offer::CoBrand;
-    default: return std::nullopt;
-    }
-}
-
-int drawFrontOffer(windows::EntryWindow& window)
-{
-    const int n = promotionNumber(platform::nextRandom());
-    if (const auto offer = offerFor(n))
-        window.bringOfferToFront(*offer);
-    return n;
+    const int n = static_cast<int>(std::nearbyint(platform::nextRandom() * 6.0 + 1.0));
+    if (n == 2 || n == 4 || n == 6)
+        window.bringOfferToFront(windows::EntryWindow::Offer::FullBrand);
+    else if (n == 1 || n == 3 || n == 5)
+        window.bringOfferToFront(windows::EntryWindow::Offer::CoBrand);
 }
 
 }  // namespace shell

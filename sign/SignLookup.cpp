@@ -56,15 +56,6 @@ Sign signIn(const MonthEntry& entry, std::optional<double> day)
 
 }  // namespace
 
-std::optional<Sign> signOn(int year, int month, int day)
-{
-    if (year < FirstYear || year > LastYear || month < 1 || month > 12)
-        return std::nullopt;
-    const MonthEntry& entry =
-        signTable[static_cast<std::size_t>(year - FirstYear)].months[static_cast<std::size_t>(month - 1)];
-    return entry.threshold == 0 || day <= entry.threshold ? entry.first : entry.second;
-}
-
 std::optional<Sign> findSign(QStringView yearText, QStringView monthText, QStringView dayText)
 {
     const int month = monthNumber(monthText);

@@ -31,7 +31,7 @@ constexpr platform::MessageStyle Info = platform::Notice;
 
 EntryWindow* shownMain()
 {
-    return shownActive(flow().window<EntryWindow>());
+    return shownActive(entryWindow());
 }
 
 QStringList items(const QComboBox* list)
@@ -77,7 +77,7 @@ TEST_F(EntryWindowTest, loadsWithFilledListsOnTheFirstDateAndTheNameFocused)
 
 TEST_F(EntryWindowTest, showsItsTextsAndMenus)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     EXPECT_EQ(control<LinkLabel>(main, "Label61")->text(),
               QStringLiteral("The Most Popular Online Quillon Discussion Board. Best Resource "
                              "For Everything Quillon. Visit ")
@@ -223,14 +223,14 @@ TEST_F(EntryWindowTest, dateChecksRunInOrderAndTheFirstFailureIsTheOnlyMessage)
         {" ", 31, "March", 1960, nullptr},
     };
     for (const Case& c : cases) {
-        EntryWindow* main = flow().window<EntryWindow>();
+        EntryWindow* main = entryWindow();
         main->show();
         messages.shown.clear();
         control<QLineEdit>(main, "txtName")->setText(QLatin1String(c.name));
         chooseDate(main, c.day, c.month, c.year);
         control<QPushButton>(main, "cmdNext")->click();
         // Only a date that passes every check gets as far as the result window.
-        EXPECT_EQ(flow().loaded().find<ResultWindow>() != nullptr, c.message == nullptr) << c.day << c.month << c.year;
+        EXPECT_EQ(loaded<ResultWindow>() != nullptr, c.message == nullptr) << c.day << c.month << c.year;
         const QStringList expected = c.message ? QStringList{QLatin1String(c.message)} : QStringList{};
         EXPECT_EQ(messages.texts(), expected) << c.day << c.month << c.year;
         for (const ShownMessage& message : messages.shown)
@@ -249,7 +249,7 @@ TEST_F(EntryWindowTest, anEmptyNameSendsTheFocusBackToTheNameAndChangesNothingEl
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
     EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(main, "txtName"));
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
+    EXPECT_EQ(loaded<ResultWindow>(), nullptr);
     EXPECT_EQ(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("31"));
 
     // A wrong date moves no focus.
@@ -259,7 +259,7 @@ TEST_F(EntryWindowTest, anEmptyNameSendsTheFocusBackToTheNameAndChangesNothingEl
     control<QAction>(main, "mnuFindWarriorSign")->trigger();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Correct Date of Birth!")});
     EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>(main, "cboYear"));
-    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
+    EXPECT_EQ(loaded<ResultWindow>(), nullptr);
 }
 
 TEST_F(EntryWindowTest, escapeOrEnterOutsideTheButtonsLeavesTheWindow)
@@ -274,11 +274,11 @@ TEST_F(EntryWindowTest, escapeOrEnterOutsideTheButtonsLeavesTheWindow)
             const bool findsInstead = key != Qt::Key_Escape && QLatin1String(where) == QLatin1String("cmdNext");
             if (findsInstead) {
                 // Enter on the find button presses it: an empty name is refused.
-                EXPECT_EQ(flow().loaded().find<EntryWindow>(), main);
+                EXPECT_EQ(loaded<EntryWindow>(), main);
                 EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
                 messages.shown.clear();
             } else {
-                EXPECT_EQ(flow().loaded().find<EntryWindow>(), nullptr) << where << key;
+                EXPECT_EQ(loaded<EntryWindow>(), nullptr) << where << key;
             }
             freshProgram();
             settle();
@@ -307,7 +307,7 @@ TEST_F(EntryWindowTest, bothWindowsKeepTheSizeTheyOpenWithAndShowEveryControlWho
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     chooseDate(main, 15, "August", 1930);
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = shownActive(flow().loaded().find<ResultWindow>());
+    ResultWindow* display = shownActive(loaded<ResultWindow>());
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Cancer"));  // the longest reading
     keepsItsSize(display);
 }

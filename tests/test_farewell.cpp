@@ -41,7 +41,7 @@ class Farewell : public WidgetTest {};
 
 FarewellDialog* shownDialog()
 {
-    return shownActive(flow().window<FarewellDialog>());
+    return shownActive(farewellDialog());
 }
 
 QList<QWidget*> visibleWindows()
@@ -58,7 +58,7 @@ QList<QWidget*> visibleWindows()
 
 TEST_F(Farewell, isDrawnAtItsSizeAndPlacesWithItsTexts)
 {
-    FarewellDialog* dialog = flow().window<FarewellDialog>();
+    FarewellDialog* dialog = farewellDialog();
     EXPECT_EQ(dialog->size(), QSize(741, 315));  // 11115 x 4725 twips
     EXPECT_EQ(dialog->windowTitle(), QLatin1String(program::WindowCaption));
     EXPECT_EQ(control<QLabel>(dialog, "lblNagScreen2Caption")->text(), QLatin1String(program::WindowCaption));
@@ -100,8 +100,8 @@ TEST_F(Farewell, drawsOneOfTheFourAppealsWhenItLoadsAndKeepsIt)
     const std::pair<double, int> draws[] = {{0.0, 0},    {0.2499, 0}, {0.25, 1},     {0.5, 2},
                                             {0.7499, 2}, {0.75, 3},   {0.9999999, 3}};
     for (const auto& [r, k] : draws) {
-        scriptRandom({r, 0.0, 0.0});
-        FarewellDialog* dialog = flow().window<FarewellDialog>();
+        scriptRandom({0.0, r});  // the offer drawn at the start, then the appeal
+        FarewellDialog* dialog = farewellDialog();
         EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeals[k]) << r;
         dialog->show();
         dialog->hide();
@@ -128,7 +128,7 @@ TEST_F(Farewell, tabOrderStartsOnExitAndEnterThenEndsTheProgram)
     control<QPushButton>(dialog, "cmdClose")->setFocus();
     QTest::keyClick(control<QPushButton>(dialog, "cmdClose"), Qt::Key_Return);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
+    EXPECT_TRUE(loadedWindows().isEmpty());
 }
 
 TEST_F(Farewell, placeholdersClearOnEntryAndComeBackWhenLeftEmpty)
@@ -214,11 +214,11 @@ TEST_F(Farewell, itsLinksOpenAPageEachClickAndTheButtonPopsBackUp)
 
 TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    FarewellDialog* dialog = flow().loaded().find<FarewellDialog>();
+    FarewellDialog* dialog = loaded<FarewellDialog>();
     ASSERT_NE(dialog, nullptr);
     ASSERT_FALSE(dialog->isVisible());
 
@@ -233,15 +233,15 @@ TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
         }
     } counter;
     dialog->installEventFilter(&counter);
-    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdBack")->click();
+    control<QPushButton>(loaded<ResultWindow>(), "cmdBack")->click();
     settle();
     EXPECT_EQ(counter.shows, 0);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{main});
-    EXPECT_EQ(flow().loaded().find<FarewellDialog>(), dialog);
+    EXPECT_EQ(loaded<FarewellDialog>(), dialog);
 
     // Leaving the result window still brings the dialog up.
     control<QPushButton>(main, "cmdNext")->click();
-    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdExit")->click();
+    control<QPushButton>(loaded<ResultWindow>(), "cmdExit")->click();
     settle();
     EXPECT_EQ(counter.shows, 1);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{dialog});
@@ -249,66 +249,63 @@ TEST_F(Farewell, backBringsOnlyTheMainWindowIntoViewNotTheDialogEvenForAMoment)
 
 TEST_F(Farewell, leavingTheMainWindowShowsTheDialogWhoseExitEndsEverything)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     main->show();
     control<QAction>(main, "mnuExit")->trigger();
     settle();
-    EXPECT_EQ(flow().loaded().find<EntryWindow>(), nullptr);
-    ASSERT_NE(flow().loaded().find<FarewellDialog>(), nullptr);
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loaded().find<FarewellDialog>()});
+    EXPECT_EQ(loaded<EntryWindow>(), nullptr);
+    ASSERT_NE(loaded<FarewellDialog>(), nullptr);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{loaded<FarewellDialog>()});
     EXPECT_TRUE(end.statuses.isEmpty());  // closing a window never ends the program by itself
 
-    QTest::mouseClick(control<QPushButton>(flow().loaded().find<FarewellDialog>(), "cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(loaded<FarewellDialog>(), "cmdClose"), Qt::LeftButton);
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
+    EXPECT_TRUE(loadedWindows().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST_F(Farewell, leavingTheResultWindowKeepsTheMainWindowHiddenUntilTheEnd)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loaded().find<ResultWindow>();
+    ResultWindow* display = loaded<ResultWindow>();
     ASSERT_NE(display, nullptr);
-    EXPECT_EQ(flow().loaded().inLoadOrder(), QList<QWidget*>({main, display, flow().loaded().find<FarewellDialog>()}));
+    EXPECT_EQ(loadedWindows(), QList<QWidget*>({main, display, loaded<FarewellDialog>()}));
 
     display->close();  // the close box
     settle();
-    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
-    EXPECT_EQ(flow().loaded().find<EntryWindow>(), main);
+    EXPECT_EQ(loaded<ResultWindow>(), nullptr);
+    EXPECT_EQ(loaded<EntryWindow>(), main);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{flow().loaded().find<FarewellDialog>()});
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{loaded<FarewellDialog>()});
 
     // The dialog's close box ends the program just like its Exit button.
-    flow().loaded().find<FarewellDialog>()->close();
+    loaded<FarewellDialog>()->close();
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
+    EXPECT_TRUE(loadedWindows().isEmpty());
     settle();
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
-TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
+TEST_F(Farewell, theDialogKeepsWhatItHoldsWhileHiddenByFindAndBack)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
-    main->show();
-    control<QPushButton>(main, "cmdExit")->click();
-    FarewellDialog* dialog = flow().loaded().find<FarewellDialog>();
+    findSignFor("B", 1, "January", 1930);
+    FarewellDialog* dialog = loaded<FarewellDialog>();
     ASSERT_NE(dialog, nullptr);
     const QString appeal = control<QLabel>(dialog, "Label2")->text();
     control<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("KEPT"));
-
-    EntryWindow* fresh = flow().window<EntryWindow>();  // the main window comes back as a fresh load
-    EXPECT_NE(fresh, main);
-    fresh->show();
-    control<QLineEdit>(fresh, "txtName")->setText(QStringLiteral("B"));
-    control<QPushButton>(fresh, "cmdNext")->click();
-    EXPECT_FALSE(dialog->isVisible());
-    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdBack")->click();
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(flow().loaded().find<FarewellDialog>(), dialog);
+    for (int round = 0; round < 2; ++round) {
+        control<QPushButton>(loaded<ResultWindow>(), "cmdBack")->click();
+        EXPECT_FALSE(dialog->isVisible());
+        findSignFor("B", 1, "January", 1930);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    control<QPushButton>(loaded<ResultWindow>(), "cmdExit")->click();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(loaded<FarewellDialog>(), dialog);
     EXPECT_EQ(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("KEPT"));
     EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), appeal);
     EXPECT_TRUE(end.statuses.isEmpty());
@@ -316,7 +313,7 @@ TEST_F(Farewell, theDialogKeepsWhatWasTypedWhileHiddenByFindAndBack)
 
 TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
@@ -332,7 +329,7 @@ TEST_F(Farewell, endProgramUnloadsQuietlyInLoadOrderAndACallFromWithinEndsAtOnce
     flow().end();
     EXPECT_EQ(end.statuses, QList<int>({0, 0}));
     EXPECT_EQ(shownOnTheWay, 0);
-    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());
+    EXPECT_TRUE(loadedWindows().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     platform::setEndProcessHandler([this](int status) { end.statuses.append(status); });
 }

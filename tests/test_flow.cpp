@@ -3,12 +3,11 @@
 #include "TestSupport.h"
 
 #include "platform/Clock.h"
-#include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
+#include "platform/OneCopyLock.h"
 #include "platform/ProgramInfo.h"
 #include "settings/Codec.h"
 #include "shell/ProgramFlow.h"
-#include "shell/PromotionalDraw.h"
 #include "shell/UpdateReminder.h"
 #include "windows/EntryWindow.h"
 #include "windows/FarewellDialog.h"
@@ -40,13 +39,6 @@ std::unique_ptr<QSettings> userSettings()
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
 }
 
-// A name of this test's own for the running copy, apart from any real copy's.
-QString uniqueName()
-{
-    static int count = 0;
-    return QStringLiteral("ardentis-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++count);
-}
-
 // The offer a user sees: whichever label is on top in the middle of the pair.
 QWidget* offerInFront(QWidget* window)
 {
@@ -61,7 +53,6 @@ protected:
         WidgetTest::SetUp();
         userSettings()->clear();
     }
-    QTemporaryDir lockFolder;
 };
 
 }  // namespace
@@ -70,23 +61,21 @@ TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
 {
     struct Case {
         double r;
-        int n;
         bool fullBrandInFront;
     };
+    // n = r x 6 + 1 rounded: 2, 4 and 6 bring the full-brand offer, 1, 3 and 5
+    // the co-brand one; 7 leaves the co-brand one in front, as designed.
     const Case cases[] = {
-        {0.0, 1, false},      {1.0 / 12 - 1e-9, 1, false},   {1.0 / 12 + 1e-9, 2, true},
-        {3.0 / 12, 2, true},  // 2.5 goes to the even neighbour
-        {5.0 / 12, 4, true},  // 3.5 as well
-        {0.5, 4, true},       {7.0 / 12, 4, true} /* 4.5 */, {8.0 / 12, 5, false},
-        {9.0 / 12, 6, true},  {11.0 / 12 - 1e-9, 6, true},   {11.0 / 12 + 1e-9, 7, false},
-        {0.999999, 7, false},
+        {0.0, false},      {1.0 / 12 - 1e-9, false},   {1.0 / 12 + 1e-9, true},
+        {3.0 / 12, true},  // 2.5 goes to the even neighbour
+        {5.0 / 12, true},  // 3.5 as well
+        {0.5, true},       {7.0 / 12, true} /* 4.5 */, {8.0 / 12, false},
+        {9.0 / 12, true},  {11.0 / 12 - 1e-9, true},   {11.0 / 12 + 1e-9, false},
+        {0.999999, false},
     };
     for (const Case& c : cases) {
-        EntryWindow* main = flow().window<EntryWindow>();
-        main->show();
-        ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblCobrand"));  // as the window was designed
         scriptRandom({c.r});
-        EXPECT_EQ(shell::drawFrontOffer(*main), c.n) << c.r;
+        EntryWindow* main = entryWindow();
         EXPECT_EQ(offerInFront(main), c.fullBrandInFront
                                           ? static_cast<QWidget*>(control<LinkLabel>(main, "lblFullBrand"))
                                           : static_cast<QWidget*>(control<LinkLabel>(main, "lblCobrand")))
@@ -105,17 +94,13 @@ TEST_F(Startup, theDrawBringsOneOfferForwardByTheNumberItRounds)
 
 TEST_F(Startup, theOfferInFrontStaysThroughFindAndBackAndTheResultWindowIsNeverDrawnFor)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
-    main->show();
-    scriptRandom({0.3});  // n = 3: co-brand, then 0.5 would be full-brand if drawn again
-    shell::drawFrontOffer(*main);
-    scriptRandom({0.5});
-    shell::drawFrontOffer(*main);
+    scriptRandom({0.5, 0.3});  // n = 4: full-brand, then 0.3 would be co-brand if drawn again
+    EntryWindow* main = entryWindow();
     ASSERT_EQ(offerInFront(main), control<LinkLabel>(main, "lblFullBrand"));
 
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loaded().find<ResultWindow>();
+    ResultWindow* display = loaded<ResultWindow>();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(offerInFront(display), control<LinkLabel>(display, "lblFullBrand"));
     control<QPushButton>(display, "cmdBack")->click();
@@ -131,23 +116,20 @@ TEST_F(Startup, runsTheReminderThenShowsTheMainWindowThenDraws)
     bool windowVisibleDuringQuestion = true;
     platform::setMessageBoxHandler([&](const QString& text, platform::MessageStyle style) {
         messages.shown.append({text, style});
-        windowVisibleDuringQuestion =
-            flow().loaded().find<EntryWindow>() && flow().loaded().find<EntryWindow>()->isVisible();
+        windowVisibleDuringQuestion = loaded<EntryWindow>() && loaded<EntryWindow>()->isVisible();
         return platform::MessageAnswer::No;
     });
     scriptRandom({0.5, 0.0});  // one draw: n = 4, full-brand in front; a second would bring co-brand
 
-    platform::InstanceLock lock(uniqueName(), lockFolder.path());
-    ASSERT_TRUE(flow().start(lock));
+    ASSERT_TRUE(startProgram());
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].style, platform::Question);
     EXPECT_FALSE(windowVisibleDuringQuestion);
-    ASSERT_NE(flow().loaded().find<EntryWindow>(), nullptr);
-    EXPECT_TRUE(flow().loaded().find<EntryWindow>()->isVisible());
-    EXPECT_EQ(offerInFront(flow().loaded().find<EntryWindow>()),
-              control<LinkLabel>(flow().loaded().find<EntryWindow>(), "lblFullBrand"));
+    ASSERT_NE(loaded<EntryWindow>(), nullptr);
+    EXPECT_TRUE(loaded<EntryWindow>()->isVisible());
+    EXPECT_EQ(offerInFront(loaded<EntryWindow>()), control<LinkLabel>(loaded<EntryWindow>(), "lblFullBrand"));
     // Only the main window is made at start-up.
-    EXPECT_EQ(flow().loaded().inLoadOrder(), QList<QWidget*>{flow().loaded().find<EntryWindow>()});
+    EXPECT_EQ(loadedWindows(), QList<QWidget*>{loaded<EntryWindow>()});
     EXPECT_TRUE(end.statuses.isEmpty());
 }
 
@@ -157,16 +139,16 @@ TEST_F(Startup, aSecondCopyIsRefusedAndEndsWithoutAWindowOrATouchedSetting)
     const QString key = reminderKey();
     const QString old = settings::encode(QStringLiteral("2026-01-01"));
     userSettings()->setValue(key, old);
-    const QString name = uniqueName();
-    platform::InstanceLock first(name, lockFolder.path());
-    ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::State::Acquired);
+    QTemporaryDir lockFolder;
+    platform::OneCopyLock first(lockFolder.path());
+    ASSERT_TRUE(first.acquire());
 
-    platform::InstanceLock second(name, lockFolder.path());
+    platform::OneCopyLock second(lockFolder.path());
     EXPECT_FALSE(flow().start(second));
     EXPECT_EQ(messages.shown,
               QList<ShownMessage>({{QStringLiteral("Application is already running"), platform::Notice}}));
     EXPECT_EQ(end.statuses, QList<int>{0});
-    EXPECT_TRUE(flow().loaded().inLoadOrder().isEmpty());  // so no offer was drawn either
+    EXPECT_TRUE(loadedWindows().isEmpty());  // so no offer was drawn either
     EXPECT_EQ(userSettings()->value(key).toString(), old);
     EXPECT_TRUE(pages.addresses.isEmpty());
 }
@@ -191,13 +173,13 @@ void requestWhileABoxIsOpen(const std::function<void()>& open, const std::functi
 TEST_F(Startup, noWindowGoesWhileABoxIsOpenOverItAndAHiddenOneIgnoresItsCloseBox)
 {
     platform::setMessageBoxHandler(windows::showMessageBoxDialog);
-    EntryWindow* main = shownActive(flow().window<EntryWindow>());
+    EntryWindow* main = shownActive(entryWindow());
     const auto click = [](QWidget* window, const char* name) { control<QPushButton>(window, name)->click(); };
     const auto about = [](QWidget* window) { return [window] { control<QAction>(window, "mnuAbout")->trigger(); }; };
     requestWhileABoxIsOpen(about(main), [&] { click(main, "cmdExit"); });
     requestWhileABoxIsOpen([&] { click(main, "cmdNext"); }, [&] { click(main, "cmdExit"); });  // an empty name
     settle();
-    EXPECT_EQ(flow().loaded().inLoadOrder(), QList<QWidget*>{main});
+    EXPECT_EQ(loadedWindows(), QList<QWidget*>{main});
     EXPECT_TRUE(main->isVisible());
 
     ResultWindow* display = findSignFor("A", 1, "January", 1930);
@@ -205,10 +187,10 @@ TEST_F(Startup, noWindowGoesWhileABoxIsOpenOverItAndAHiddenOneIgnoresItsCloseBox
         requestWhileABoxIsOpen(about(display), [&] { click(display, button); });
     requestWhileABoxIsOpen(about(display), [&] { click(main, "cmdNext"); });
     settle();
-    ASSERT_EQ(flow().loaded().find<ResultWindow>(), display);
+    ASSERT_EQ(loaded<ResultWindow>(), display);
     EXPECT_TRUE(display->isVisible());
     main->close();  // a close request to the hidden entry window
     EXPECT_TRUE(display->isVisible());
-    EXPECT_FALSE(flow().loaded().find<FarewellDialog>()->isVisible());
-    EXPECT_EQ(flow().loaded().find<EntryWindow>(), main);
+    EXPECT_FALSE(loaded<FarewellDialog>()->isVisible());
+    EXPECT_EQ(loaded<EntryWindow>(), main);
 }

@@ -134,8 +134,11 @@ private:
 
     QWidget* liveWindow(bool main)
     {
-        QWidget* window = main ? static_cast<QWidget*>(flow().window<EntryWindow>())
-                               : static_cast<QWidget*>(flow().window<FarewellDialog>());
+        // Once the program has ended, or the entry window has gone, the
+        // program is started again.
+        if (loadedWindows().isEmpty() || (main && !loaded<EntryWindow>()))
+            freshProgram();
+        QWidget* window = main ? static_cast<QWidget*>(entryWindow()) : static_cast<QWidget*>(farewellDialog());
         if (!window->isVisible())
             window->show();
         if (QApplication::activeWindow() != window) {
@@ -337,7 +340,7 @@ private:
             if (QApplication::activePopupWidget() == popup)
                 popup->close();
         }
-        if (ResultWindow* display = flow().loaded().find<ResultWindow>()) {
+        if (ResultWindow* display = loaded<ResultWindow>()) {
             ++counts["results shown"];
             QTest::mouseClick(chance(0.5) ? control<QPushButton>(display, "cmdBack")
                                           : control<QPushButton>(display, "cmdExit"),
@@ -382,7 +385,7 @@ TEST_F(MonkeyTest, randomKeysPastesAndClicksNeverBreakTheEntryWindowOrTheFarewel
         const QString context =
             QStringLiteral("seed %1, step %2; last actions:\n%3").arg(seed).arg(i).arg(monkey.lastActions());
 
-        if (const EntryWindow* main = flow().loaded().find<EntryWindow>()) {
+        if (const EntryWindow* main = loaded<EntryWindow>()) {
             ASSERT_TRUE(capitalsAndSpaces.match(control<QLineEdit>(main, "txtName")->text()).hasMatch())
                 << "name box holds \"" << control<QLineEdit>(main, "txtName")->text().toStdString() << "\"\n"
                 << context.toStdString();

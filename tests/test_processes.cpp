@@ -11,18 +11,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <cstring>
 #include <memory>
 #include <signal.h>
 #include <utility>
 
-#include <fcntl.h>
-#include <sched.h>
-#include <sys/file.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -134,57 +126,6 @@ void stop(QProcess& process)
         return ::testing::AssertionFailure() << "the refused copy did not end well: " << describe(copy);
     return ::testing::AssertionSuccess();
 }
-
-// Another account on the same machine, as hostile as it can be: it holds the
-// name the running copy is known by and a lock file in the user's runtime
-// folder, if that folder lets it.
-class OtherUser {
-public:
-    OtherUser(const QString& runtimeFolder)
-    {
-        int ready[2];
-        if (::pipe(ready) != 0)
-            return;
-        const QByteArray lockPath = QFile::encodeName(runtimeFolder + QStringLiteral("/ardentis.lock"));
-        const QByteArray name = "ardentis-" + QByteArray::number(::getuid());
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::close(ready[0]);
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0 || ::chdir("/") != 0)
-                ::_exit(1);
-            const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
-            if (fd >= 0)
-                ::flock(fd, LOCK_EX | LOCK_NB);
-            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
-            const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-            const bool bound =
-                ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(socket, 16) == 0;
-            const char result = bound && fd >= 0 ? 'y' : 'n';
-            [[maybe_unused]] const auto written = ::write(ready[1], &result, 1);
-            ::pause();
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        char result = 'n';
-        m_ready = m_pid > 0 && ::read(ready[0], &result, 1) == 1 && result == 'y';
-        ::close(ready[0]);
-    }
-    ~OtherUser()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-    bool ready() const { return m_ready; }
-
-private:
-    pid_t m_pid = -1;
-    bool m_ready = false;
-};
 
 class Copies : public ::testing::Test {
 protected:
@@ -311,39 +252,6 @@ TEST_F(Copies, withoutARuntimeFolderItSaysNothingWhileQtsOtherWarningsStillShow)
     EXPECT_EQ(said.find("XDG_RUNTIME_DIR"), std::string::npos) << said;
 }
 
-TEST_F(Copies, deletingTheLockFilesWhileACopyRunsLetsNoSecondOneStart)
-{
-    auto first = user.start();
-    ASSERT_TRUE(runs(*first));
-    for (const QString& folder : {user.runtime(), user.home_() + QStringLiteral("/.cache")}) {
-        QDir dir(folder);
-        for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            QFileInfo(dir.filePath(entry)).isDir() ? QDir(dir.filePath(entry)).removeRecursively() : dir.remove(entry);
-        }
-    }
-    auto second = user.start();
-    EXPECT_TRUE(isRefused(*second));
-    stop(*second);
-    stop(*first);
-}
-
-TEST_F(Copies, anotherUserCanNeitherBlockTheStartNorPassForTheRunningCopy)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "acting as another user needs root";
-    // The user's own runtime folder, carelessly left writable by everyone.
-    ::chmod(QFile::encodeName(user.home_()).constData(), 0755);
-    ::chmod(QFile::encodeName(user.runtime()).constData(), 0777);
-    OtherUser other(user.runtime());
-    ASSERT_TRUE(other.ready());
-    auto first = user.start();
-    ASSERT_TRUE(runs(*first));
-    auto second = user.start();
-    EXPECT_TRUE(isRefused(*second));
-    stop(*second);
-    stop(*first);
-}
-
 TEST_F(Copies, backBringsOnlyTheMainWindowIntoView)
 {
     auto copy = user.start();
@@ -383,12 +291,6 @@ TEST_F(Copies, backBringsOnlyTheMainWindowIntoView)
 
 int main(int argc, char** argv)
 {
-    // The copies here are known to each other by a name that is the user's
-    // across the whole machine: a network namespace of their own keeps them
-    // apart from copies started anywhere else meanwhile.
-    if (::unshare(CLONE_NEWNET) != 0)
-        std::fprintf(stderr, "processes: no network namespace of its own; other copies may interfere\n");
-
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -61,7 +61,7 @@ protected:
     FarewellDialog* fill(const QString& name, const QString& email, const QString& friendName,
                          const QString& friendEmail)
     {
-        FarewellDialog* dialog = flow().window<FarewellDialog>();
+        FarewellDialog* dialog = farewellDialog();
         control<QLineEdit>(dialog, "txtName")->setText(name);
         control<QLineEdit>(dialog, "txtEmail")->setText(email);
         control<QLineEdit>(dialog, "txtFriendName")->setText(friendName);
@@ -205,7 +205,7 @@ TEST_F(Referral, theFormSendsTypedHostileTextIntact)
 
 TEST_F(Referral, eachBoxIsJudgedAtReferAfterTheOtherChecksAndAtItsLimitStillMakesARequestServersAccept)
 {
-    FarewellDialog* dialog = shownActive(flow().window<FarewellDialog>());
+    FarewellDialog* dialog = shownActive(farewellDialog());
     const auto put = [dialog](const char* name, const QString& text) {
         QWidget* box = control<QWidget>(dialog, name);
         QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, text);
@@ -291,7 +291,7 @@ TEST_F(Referral, aRequestThatCannotBeHandedToTheBrowserSaysSoAndTheLinksStaySile
 TEST_F(Referral, enterInABoxSendsNothingAndOnAButtonPressesThatButton)
 {
     // With the placeholders still there, and then filled in.
-    FarewellDialog* dialog = shownActive(flow().window<FarewellDialog>());
+    FarewellDialog* dialog = shownActive(farewellDialog());
     for (int filled = 0; filled < 2; ++filled) {
         if (filled)
             fill(QStringLiteral("Ann"), QStringLiteral("ann@x.org"), QStringLiteral("Bob"),

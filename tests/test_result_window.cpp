@@ -21,7 +21,7 @@ namespace {
 
 EntryWindow* shownMain()
 {
-    return shownActive(flow().window<EntryWindow>());
+    return shownActive(entryWindow());
 }
 
 class ResultWindowTest : public WidgetTest {};
@@ -35,13 +35,13 @@ TEST_F(ResultWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
     chooseDate(main, 15, "October", 1930);
     QTest::mouseClick(control<QPushButton>(main, "cmdNext"), Qt::LeftButton);
 
-    ResultWindow* display = flow().loaded().find<ResultWindow>();
+    ResultWindow* display = loaded<ResultWindow>();
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->isVisible());
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(flow().loaded().find<EntryWindow>(), main);
-    ASSERT_NE(flow().loaded().find<FarewellDialog>(), nullptr);  // loaded by being hidden
-    EXPECT_FALSE(flow().loaded().find<FarewellDialog>()->isVisible());
+    EXPECT_EQ(loaded<EntryWindow>(), main);
+    ASSERT_NE(loaded<FarewellDialog>(), nullptr);  // loaded by being hidden
+    EXPECT_FALSE(loaded<FarewellDialog>()->isVisible());
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Leo"));
     EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(),
               QStringLiteral("You will an attention-seeker. So your problems will also "
@@ -51,9 +51,9 @@ TEST_F(ResultWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
     // Back brings the entries back untouched; the next find starts afresh.
     QTest::mouseClick(control<QPushButton>(display, "cmdBack"), Qt::LeftButton);
     settle();
-    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
+    EXPECT_EQ(loaded<ResultWindow>(), nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(flow().loaded().find<FarewellDialog>()->isVisible());
+    EXPECT_FALSE(loaded<FarewellDialog>()->isVisible());
     EXPECT_EQ(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("MARY"));
     EXPECT_EQ(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("15"));
     EXPECT_EQ(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("October"));
@@ -61,7 +61,7 @@ TEST_F(ResultWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
 
     chooseDate(main, 10, "April", 1987);
     control<QAction>(main, "mnuFindWarriorSign")->trigger();
-    display = flow().loaded().find<ResultWindow>();
+    display = loaded<ResultWindow>();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Sagittarius"));
     EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), sign::signReading(sign::Sign::Sagittarius));
@@ -69,13 +69,13 @@ TEST_F(ResultWindowTest, findShowsTheSignAndItsReadingInAFreshResultWindow)
 
 TEST_F(ResultWindowTest, aDateWithoutASignLeavesTheSignShownBefore)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QComboBox>(main, "cboYear")->addItem(QStringLiteral("2013"));  // a year beyond the table
     control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2013"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loaded().find<ResultWindow>();
+    ResultWindow* display = loaded<ResultWindow>();
     ASSERT_NE(display, nullptr);
     // Nothing found yet: an empty sign and the reading the window was made with.
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QString());
@@ -85,11 +85,11 @@ TEST_F(ResultWindowTest, aDateWithoutASignLeavesTheSignShownBefore)
     settle();
     chooseDate(main, 15, "October", 1930);
     control<QPushButton>(main, "cmdNext")->click();
-    control<QPushButton>(flow().loaded().find<ResultWindow>(), "cmdBack")->click();
+    control<QPushButton>(loaded<ResultWindow>(), "cmdBack")->click();
     settle();
     control<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("2013"));
     control<QPushButton>(main, "cmdNext")->click();
-    display = flow().loaded().find<ResultWindow>();
+    display = loaded<ResultWindow>();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(control<QLabel>(display, "lblWarriorSign")->text(), QStringLiteral("Leo"));
     EXPECT_EQ(control<QLabel>(display, "lblSignDesc")->text(), sign::signReading(sign::Sign::Leo));
@@ -100,7 +100,7 @@ TEST_F(ResultWindowTest, resultWindowStartsOnExitAndEnterLeavesIt)
     EntryWindow* main = shownMain();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    ResultWindow* display = flow().loaded().find<ResultWindow>();
+    ResultWindow* display = loaded<ResultWindow>();
     ASSERT_NE(display, nullptr);
     showActive(display);
     EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(display, "cmdExit"));
@@ -113,8 +113,8 @@ TEST_F(ResultWindowTest, resultWindowStartsOnExitAndEnterLeavesIt)
 
     QTest::keyClick(control<QPushButton>(display, "cmdExit"), Qt::Key_Return);
     settle();
-    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
-    EXPECT_EQ(flow().loaded().find<EntryWindow>(), main);  // still loaded, hidden
+    EXPECT_EQ(loaded<ResultWindow>(), nullptr);
+    EXPECT_EQ(loaded<EntryWindow>(), main);  // still loaded, hidden
     EXPECT_FALSE(main->isVisible());
 }
 
@@ -123,9 +123,9 @@ TEST_F(ResultWindowTest, backFromTheFileMenuActsLikeTheButton)
     EntryWindow* main = shownMain();
     control<QLineEdit>(main, "txtName")->setText(QStringLiteral("A"));
     control<QPushButton>(main, "cmdNext")->click();
-    control<QAction>(flow().loaded().find<ResultWindow>(), "mnuFileBack")->trigger();
+    control<QAction>(loaded<ResultWindow>(), "mnuFileBack")->trigger();
     settle();
-    EXPECT_EQ(flow().loaded().find<ResultWindow>(), nullptr);
+    EXPECT_EQ(loaded<ResultWindow>(), nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(flow().loaded().find<FarewellDialog>()->isVisible());
+    EXPECT_FALSE(loaded<FarewellDialog>()->isVisible());
 }

@@ -21,7 +21,7 @@ TEST_F(SelectionPaste, aMiddleClickPastesNothingIntoTheNameBox)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     ASSERT_TRUE(clipboard->supportsSelection()) << "run this on X11 (QT_QPA_PLATFORM=xcb)";
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     main->show();
     QTest::keyClicks(control<QLineEdit>(main, "txtName"), QStringLiteral("ab"));
     clipboard->setText(QStringLiteral("x1 y2"), QClipboard::Selection);
@@ -31,7 +31,7 @@ TEST_F(SelectionPaste, aMiddleClickPastesNothingIntoTheNameBox)
     EXPECT_EQ(control<QLineEdit>(main, "txtName")->text().toStdString(), "AB");
     EXPECT_TRUE(messages.shown.isEmpty());
 
-    FarewellDialog* farewell = flow().window<FarewellDialog>();
+    FarewellDialog* farewell = farewellDialog();
     farewell->show();
     control<QLineEdit>(farewell, "txtName")->clear();
     QTest::mouseClick(control<QLineEdit>(farewell, "txtName"), Qt::MiddleButton);

@@ -1,27 +1,41 @@
-// The program's flow, for the tests and the benchmarks that drive it:
-// referring to a window loads it.
+// The program being driven by the tests and the benchmarks: its flow, and
+// the one-copy lock it starts under, in a folder of its own.
 #pragma once
 
+#include "platform/OneCopyLock.h"
 #include "shell/ProgramFlow.h"
 
+#include <QTemporaryDir>
 #include <memory>
 
-inline std::unique_ptr<shell::ProgramFlow>& currentFlow()
+struct DrivenProgram {
+    QTemporaryDir lockFolder;
+    platform::OneCopyLock lock{lockFolder.path()};
+    shell::ProgramFlow flow;
+};
+
+inline std::unique_ptr<DrivenProgram>& currentProgram()
 {
-    static std::unique_ptr<shell::ProgramFlow> flow;
-    return flow;
+    static std::unique_ptr<DrivenProgram> program;
+    return program;
 }
 
-// The program being driven.
 inline shell::ProgramFlow& flow()
 {
-    if (!currentFlow())
-        currentFlow() = std::make_unique<shell::ProgramFlow>();
-    return *currentFlow();
+    if (!currentProgram())
+        currentProgram() = std::make_unique<DrivenProgram>();
+    return currentProgram()->flow;
 }
 
-// Unloads every window: the next reference finds the program as it starts.
+// Starts the program as it starts for the user.
+inline bool startProgram()
+{
+    flow();
+    return currentProgram()->flow.start(currentProgram()->lock);
+}
+
+// Ends the program's run, unloading every window: the next one starts afresh.
 inline void freshProgram()
 {
-    currentFlow().reset();
+    currentProgram().reset();
 }

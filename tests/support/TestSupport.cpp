@@ -6,6 +6,7 @@
 #include "platform/Random.h"
 #include "settings/Codec.h"
 #include "windows/EntryWindow.h"
+#include "windows/FarewellDialog.h"
 #include "windows/ResultWindow.h"
 
 #include <QAccessible>
@@ -90,14 +91,43 @@ void chooseDate(QWidget* entryWindow, int day, const char* month, int year)
     ASSERT_EQ(control<QComboBox>(entryWindow, "cboYear")->currentText(), QString::number(year));
 }
 
+QList<QWidget*> loadedWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* window : {static_cast<QWidget*>(loaded<EntryWindow>()), static_cast<QWidget*>(loaded<ResultWindow>()),
+                            static_cast<QWidget*>(loaded<FarewellDialog>())}) {
+        if (window)
+            windows.append(window);
+    }
+    return windows;
+}
+
+EntryWindow* entryWindow()
+{
+    if (EntryWindow* main = loaded<EntryWindow>())
+        return main;
+    EXPECT_TRUE(startProgram());
+    return loaded<EntryWindow>();
+}
+
+FarewellDialog* farewellDialog()
+{
+    if (FarewellDialog* dialog = loaded<FarewellDialog>())
+        return dialog;
+    EntryWindow* main = entryWindow();
+    main->show();
+    control<QPushButton>(main, "cmdExit")->click();
+    return loaded<FarewellDialog>();
+}
+
 ResultWindow* findSignFor(const char* name, int day, const char* month, int year)
 {
-    EntryWindow* main = flow().window<EntryWindow>();
+    EntryWindow* main = entryWindow();
     main->show();
     control<QLineEdit>(main, "txtName")->setText(QLatin1String(name));
     chooseDate(main, day, month, year);
     control<QPushButton>(main, "cmdNext")->click();
-    return flow().loaded().find<ResultWindow>();
+    return loaded<ResultWindow>();
 }
 
 void pressAsReader(QWidget* linkLabel)

@@ -3,6 +3,7 @@
 // recorded instead of happening.
 #pragma once
 
+#include <QApplication>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -95,6 +96,29 @@ Control* control(const QObject* window, const char* name)
         ADD_FAILURE() << "no control named " << name;
     return found;
 }
+
+// The loaded window of this kind, found as Qt tests find windows, or null.
+// Windows already unloaded are gone first.
+template <class Window>
+Window* loaded()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Window*>(window))
+            return found;
+    }
+    return nullptr;
+}
+
+// The program's windows that are loaded.
+QList<QWidget*> loadedWindows();
+
+// The entry window of the program, started now if it is not running.
+EntryWindow* entryWindow();
+
+// The farewell dialog: as the program shows it when the entry window is
+// left, unless it is loaded already.
+FarewellDialog* farewellDialog();
 
 // Picks the date in the entry window's three lists.
 void chooseDate(QWidget* entryWindow, int day, const char* month, int year);

@@ -10,7 +10,7 @@
 #include <optional>
 
 namespace platform {
-class InstanceLock;
+class OneCopyLock;
 }
 
 namespace windows {
@@ -33,19 +33,17 @@ public:
     // Otherwise seeds the random generator, gives the update reminder its
     // turn, shows the entry window and draws the offer in front. False when
     // the program was refused and has ended.
-    bool start(platform::InstanceLock& lock);
+    bool start(platform::OneCopyLock& lock);
 
     // Unloads every loaded window in load order and ends the process.
     void end();
 
+private:
     // A window, as the program refers to it: referring to one that is not
-    // loaded loads it. With loaded(), the seam the tests and benchmarks
-    // reach the windows through.
+    // loaded loads it.
     template <class Window>
     Window* window();
-    const LoadedWindows& loaded() const { return m_windows; }
 
-private:
     void wire(windows::EntryWindow* entry);
     void wire(windows::ResultWindow* result);
     void wire(windows::FarewellDialog* farewell);

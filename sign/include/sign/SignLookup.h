@@ -7,11 +7,6 @@
 
 namespace sign {
 
-// Pallas's sign on a day of the table (month 1 to 12). A day past the end of
-// its month is compared like any other: it takes the month's later sign.
-// Nothing for a year or month outside the table.
-std::optional<Sign> signOn(int year, int month, int day);
-
 // The find action's lookup from the entry window's three list texts: the
 // month by its exact name, the year and the day as numbers. A year that is
 // not a number gives 1971's sign, and a day that is not a number the first
