@@ -2,7 +2,6 @@
 #include "platform/ProgramInfo.h"
 #include "platform/QtWarnings.h"
 #include "platform/SessionBus.h"
-#include "platform/Tuning.h"
 #include "shell/ProgramFlow.h"
 #include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
@@ -74,8 +73,6 @@ QByteArray leaveOutUnusableScaleFactor()
 // which reads numbers in it, never sees it change.
 std::future<void> readFontConfigurationEarly()
 {
-    if (!platform::isTuned(platform::Tuning::EarlyFontConfiguration))
-        return {};
     std::setlocale(LC_ALL, "");
     return std::async(std::launch::async, [] {
         ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
@@ -111,8 +108,7 @@ int main(int argc, char* argv[])
 #ifdef __GLIBC__
     // One heap for every thread: the font configuration's helper thread
     // would get one of its own, which the window's allocations never reuse.
-    if (platform::isTuned(platform::Tuning::OneMallocArena))
-        mallopt(M_ARENA_MAX, 1);
+    mallopt(M_ARENA_MAX, 1);
 #endif
 #ifdef ARDENTIS_FONTCONFIG
     std::future<void> fontConfiguration = readFontConfigurationEarly();

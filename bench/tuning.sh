@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# What each start-up tuning (platform/Tuning.h) is worth: for each, QX Ardentis
-# is started with all tunings on and with that one off (ARDENTIS_UNTUNED), in
-# turn, RUNS times each, on one virtual X display, every start for a new user
-# as bench/startup.sh does. Prints for each tuning the medians of the time
-# until the window is mapped and of the peak memory, the difference it makes
-# and a 95% confidence interval of that difference (bootstrap of the medians),
-# and whether it shows: its interval lies wholly on the side of a saving.
+# What a start-up tuning is worth: QX Ardentis built from two revisions, one
+# with the tuning and one without it (usually a commit and its parent), each in
+# a git worktree of its own under build/tuning, started in turn (with, without,
+# with ...) RUNS times each on one virtual X display, every start for a new
+# user as bench/startup.sh does. Prints the medians of the time until the
+# window is mapped and of the peak memory, what the tuning saves with a 95%
+# confidence interval (bootstrap of the medians), and whether it earns its
+# place: a saving of at least 2 ms or 0.25 MiB whose interval lies wholly on
+# the side of a saving.
 #
-#   bash bench/tuning.sh                   # RUNS=60 SETTLE_MS=300
-#   TUNINGS="arena icon" bash bench/tuning.sh
+#   bash bench/tuning.sh WITH WITHOUT        # RUNS=60 SETTLE_MS=300
+#   bash bench/tuning.sh abc123^ abc123      # what commit abc123 took out
 #
 # Run it on a machine not busy with other work.
 set -euo pipefail
@@ -16,63 +18,69 @@ cd "$(dirname "$0")/.."
 
 RUNS=${RUNS:-60}
 SETTLE_MS=${SETTLE_MS:-300}
-TUNINGS=${TUNINGS:-arena fontconfig icon}
-build=build/bench
 
 if [[ "${1:-}" != --measure ]]; then
+    (($# == 2)) || { echo "usage: $0 WITH-REVISION WITHOUT-REVISION" >&2; exit 2; }
     bash scripts/install-deps.sh bench
+    # The watcher comes from this tree; each program from its own revision.
     cmake --preset bench >/dev/null
-    cmake --build --preset bench -j"${JOBS:-$(nproc)}" --target ardentis map_watch >/dev/null
+    cmake --build --preset bench -j"${JOBS:-$(nproc)}" --target map_watch >/dev/null
+    programs=()
+    for revision in "$1" "$2"; do
+        commit=$(git rev-parse --verify "$revision^{commit}")
+        tree=build/tuning/$commit
+        [[ -d $tree ]] || git worktree add --detach "$tree" "$commit" >/dev/null
+        (cd "$tree" && cmake --preset bench >/dev/null &&
+            cmake --build --preset bench -j"${JOBS:-$(nproc)}" --target ardentis >/dev/null)
+        programs+=("$PWD/$tree/build/bench/ardentis")
+    done
     priority=()
     nice -n -10 true 2>/dev/null && priority=(nice -n -10)
-    exec "${priority[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" --measure
+    exec "${priority[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+        bash "$0" --measure "${programs[@]}" "$1" "$2"
 fi
 
-ardentis=$build/ardentis
-watch=$build/bench/map_watch
+with=$2
+without=$3
+watch=build/bench/bench/map_watch
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 source bench/starts.sh
 
-start_once "$ardentis" /dev/null  # the libraries into the page cache
-printf '%d starts each; medians (launch to window mapped, peak resident memory)\n' "$RUNS"
-printf '%-11s %18s %18s %30s %30s\n' tuning "all on" "this one off" "time it saves (95%)" "memory it saves (95%)"
-for tuning in $TUNINGS; do
-    : >"$scratch/on.txt"
-    : >"$scratch/off.txt"
-    for ((i = 1; i <= RUNS; i++)); do
-        start_once "$ardentis" "$scratch/on.txt" env ARDENTIS_UNTUNED=
-        start_once "$ardentis" "$scratch/off.txt" env ARDENTIS_UNTUNED="$tuning"
-    done
-    /usr/bin/python3 - "$tuning" "$scratch/on.txt" "$scratch/off.txt" <<'EOF'
+start_once "$with" /dev/null  # the libraries into the page cache
+start_once "$without" /dev/null
+for ((i = 1; i <= RUNS; i++)); do
+    start_once "$with" "$scratch/with.txt"
+    start_once "$without" "$scratch/without.txt"
+done
+/usr/bin/python3 - "$scratch/with.txt" "$scratch/without.txt" "$4" "$5" "$RUNS" <<'EOF'
 import random
 import statistics
 import sys
 
-name, on_file, off_file = sys.argv[1:4]
+with_file, without_file, with_name, without_name, runs = sys.argv[1:6]
 def load(path):
     with open(path) as f:
         return [tuple(float(x) for x in line.split()[:2]) for line in f if line.strip()]
-on, off = load(on_file), load(off_file)
+tuned, plain = load(with_file), load(without_file)
 
-def saving(column):
-    """Median of the untuned starts minus the median of the tuned ones, and its 95% interval."""
-    a = [r[column] for r in on]
-    b = [r[column] for r in off]
+def saving(column, scale):
+    """Median without the tuning minus median with it, and its 95% interval."""
+    a = [r[column] / scale for r in tuned]
+    b = [r[column] / scale for r in plain]
     rng = random.Random(1)
     boot = sorted(statistics.median(rng.choices(b, k=len(b))) - statistics.median(rng.choices(a, k=len(a)))
                   for _ in range(2000))
     return statistics.median(a), statistics.median(b), statistics.median(b) - statistics.median(a), boot[50], boot[1949]
 
-t = saving(0)
-m = saving(1)
-shows = []
-if t[3] > 0:
-    shows.append("time")
-if m[3] > 0:
-    shows.append("memory")
-print(f"{name:<11} {t[0]:7.1f} ms {m[0]/1024:6.2f} MiB {t[1]:7.1f} ms {m[1]/1024:6.2f} MiB "
-      f"{t[2]:+7.2f} ms [{t[3]:+6.2f}, {t[4]:+6.2f}] {m[2]/1024:+7.3f} MiB [{m[3]/1024:+6.3f}, {m[4]/1024:+6.3f}]"
-      f"  {'shows: ' + ' and '.join(shows) if shows else 'does not show'}")
+print(f"{runs} starts each, medians (launch to window mapped; peak resident memory)")
+print(f"  with    ({with_name}) and without ({without_name})")
+earns = []
+for name, column, scale, unit, floor in (("time", 0, 1, "ms", 2.0), ("memory", 1, 1024, "MiB", 0.25)):
+    on, off, saved, low, high = saving(column, scale)
+    print(f"  {name:<7} with {on:8.2f} {unit}, without {off:8.2f} {unit}: saves {saved:+.2f} {unit} "
+          f"[{low:+.2f}, {high:+.2f}]")
+    if saved >= floor and low > 0:
+        earns.append(name)
+print("  earns its place: " + (" and ".join(earns) if earns else "no (under 2 ms and 0.25 MiB, or not shown)"))
 EOF
-done

@@ -16,7 +16,7 @@ parallel="${FUZZ_JOBS:-$(nproc)}"
 build=build/fuzz
 
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DARDENTIS_BUILD_TESTS=OFF -DARDENTIS_BUILD_FUZZ=ON >/dev/null
+  -DBUILD_TESTING=OFF -DARDENTIS_BUILD_FUZZ=ON >/dev/null
 cmake --build "$build" --target ardentis_fuzz -j"$parallel"
 
 fuzz() {

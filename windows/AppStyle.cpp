@@ -1,6 +1,5 @@
 #include "windows/AppStyle.h"
 
-#include "platform/Tuning.h"
 #include "windows/Style.h"
 
 #include <QIconEngine>
@@ -75,8 +74,7 @@ private:
 QIcon AppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option, const QWidget* widget) const
 {
     if (!option
-        && (standardIcon == SP_ToolBarHorizontalExtensionButton || standardIcon == SP_ToolBarVerticalExtensionButton)
-        && platform::isTuned(platform::Tuning::DeferredMenuIcon))
+        && (standardIcon == SP_ToolBarHorizontalExtensionButton || standardIcon == SP_ToolBarVerticalExtensionButton))
         return QIcon(new DeferredIconEngine(baseStyle(), standardIcon));
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
