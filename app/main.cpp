@@ -17,10 +17,6 @@
 #include <unistd.h>
 #endif
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 #ifdef ARDENTIS_FONTCONFIG
 #include <clocale>
 #include <fontconfig/fontconfig.h>
@@ -105,11 +101,6 @@ int main(int argc, char* argv[])
     platform::keepOutRuntimeFolderWarning();
     // A message bus started for this program alone would outlive it.
     platform::noSessionBusOfOurOwn();
-#ifdef __GLIBC__
-    // One heap for every thread: the font configuration's helper thread
-    // would get one of its own, which the window's allocations never reuse.
-    mallopt(M_ARENA_MAX, 1);
-#endif
 #ifdef ARDENTIS_FONTCONFIG
     std::future<void> fontConfiguration = readFontConfigurationEarly();
 #endif
