@@ -1,7 +1,6 @@
 // What the entry window draws from its own shortcuts (ready-made icon pixels,
-// a wrapped label measured once, a menu overflow icon read when drawn) must
-// be exactly what Qt would have drawn without them.
-#include "windows/AppStyle.h"
+// a wrapped label measured once) must be exactly what Qt would have drawn
+// without them.
 #include "windows/ProgramIconPixels.h"
 #include "windows/Style.h"
 #include "windows/WrapLabel.h"
@@ -82,22 +81,4 @@ TEST(WrapLabel, measuresAsQLabelDoesAndFollowsItsTextAndFont)
     freePlain.setWordWrap(true);
     EXPECT_EQ(free.sizeHint(), freePlain.sizeHint());
     EXPECT_EQ(free.minimumSizeHint(), freePlain.minimumSizeHint());
-}
-
-TEST(AppStyle, theMenuOverflowIconIsTheBaseStylesOnceDrawnAndOtherIconsPassThrough)
-{
-    windows::AppStyle style;
-    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
-        const QIcon deferred = style.standardIcon(which);
-        const QIcon copy = deferred;  // a button keeps a copy; it must draw the same
-        const QIcon base = style.baseStyle()->standardIcon(which);
-        ASSERT_FALSE(base.isNull());
-        EXPECT_FALSE(deferred.isNull());
-        EXPECT_EQ(copy.pixmap(16, 16).toImage(), base.pixmap(16, 16).toImage());
-        EXPECT_EQ(deferred.availableSizes(), base.availableSizes());
-        EXPECT_EQ(deferred.actualSize(QSize(32, 32)), base.actualSize(QSize(32, 32)));
-    }
-    const QIcon information = style.standardIcon(QStyle::SP_MessageBoxInformation);
-    EXPECT_EQ(information.pixmap(32, 32).toImage(),
-              style.baseStyle()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32).toImage());
 }

@@ -1,5 +1,5 @@
 // The look of every window: the desktop's own style, with a focus ring that
-// always shows and one saving.
+// always shows.
 #pragma once
 
 #include <QProxyStyle>
@@ -9,15 +9,8 @@ namespace windows {
 // The control with the keyboard focus gets a 2-pixel ring inside its edge,
 // in a colour at least 3:1 against its face: the desktop styles mark focus
 // with a 1-pixel line or, on the default button, not at all.
-//
-// A menu bar gets an overflow button the moment it is made, and the button
-// its icon, read from image files. The entry window's menus always fit, so
-// the icon is only read if the button is ever drawn.
 class AppStyle : public QProxyStyle {
 public:
-    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
-                       const QWidget* widget = nullptr) const override;
-
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
