@@ -147,18 +147,10 @@ stage_dir="$build/stage"
 folder="$stage_dir/bin"  # ardentis.exe with everything it needs beside it
 
 build_program() {
-  # The build writes the icon's pixels with a tool that runs here, so that
-  # one is built for this machine first.
-  log "building the icon tool for this machine in $build-host"
-  cmake -S "$source_dir" -B "$build-host" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-  cmake --build "$build-host" --target ardentis_icon_pixels --parallel "$jobs" >/dev/null
-  local icon_tool
-  icon_tool="$(realpath "$build-host/tools/icon-pixels/ardentis_icon_pixels")"
   log "cross-building QX Ardentis in $build"
   mkdir -p "$build"
   cmake -S "$source_dir" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DARDENTIS_QT_PREFIX="$qt_prefix" -DCMAKE_PREFIX_PATH="$qt_prefix" \
-    -DARDENTIS_ICON_PIXELS_TOOL="$icon_tool" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >"$build/configure.log" 2>&1 \
     || { tail -n 40 "$build/configure.log" >&2; exit 1; }

@@ -1,7 +1,5 @@
-// What the entry window draws from its own shortcuts (ready-made icon pixels,
-// a wrapped label measured once) must be exactly what Qt would have drawn
-// without them.
-#include "windows/ProgramIconPixels.h"
+// What the entry window draws from its own shortcut (a wrapped label measured
+// once) must be exactly what Qt would have drawn without it.
 #include "windows/Style.h"
 #include "windows/WrapLabel.h"
 
@@ -15,31 +13,6 @@
 
 using windows::WrapLabel;
 namespace style = windows::style;
-
-namespace {
-
-QImage pixelsOf(const std::uint32_t* pixels, int size)
-{
-    return QImage(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32).copy();
-}
-
-QImage iconFile(int size)
-{
-    return QImage(QStringLiteral(ARDENTIS_RESOURCES "/ardentis-%1.png").arg(size))
-        .convertToFormat(QImage::Format_ARGB32);
-}
-
-}  // namespace
-
-TEST(ProgramIcon, isTheIconFilesPixelForPixelInBothSizes)
-{
-    ASSERT_FALSE(iconFile(32).isNull());
-    EXPECT_EQ(pixelsOf(style::iconpixels::Icon32, 32), iconFile(32))
-        << "the generated icon pixels differ from the icon file";
-    EXPECT_EQ(pixelsOf(style::iconpixels::Icon64, 64), iconFile(64))
-        << "the generated icon pixels differ from the icon file";
-    EXPECT_EQ(style::programIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
-}
 
 TEST(WrapLabel, measuresAsQLabelDoesAndFollowsItsTextAndFont)
 {

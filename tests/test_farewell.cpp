@@ -62,6 +62,7 @@ TEST_F(Farewell, isDrawnAtItsSizeAndPlacesWithItsTexts)
     EXPECT_EQ(dialog->size(), QSize(741, 315));  // 11115 x 4725 twips
     EXPECT_EQ(dialog->windowTitle(), QLatin1String(program::WindowCaption));
     EXPECT_EQ(control<QLabel>(dialog, "lblNagScreen2Caption")->text(), QLatin1String(program::WindowCaption));
+    EXPECT_EQ(dialog->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
     EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);

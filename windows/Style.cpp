@@ -1,13 +1,9 @@
 #include "windows/Style.h"
 
-#include "ProgramIconPixels.h"
-
 #include <QAbstractButton>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPalette>
-#include <QPixmap>
 #include <QVariant>
 #include <QWidget>
 
@@ -159,13 +155,8 @@ QIcon programIcon()
     // pixmaps' own keys, so every new copy of the icon (one per about box)
     // would leave another entry behind.
     static const QIcon icon = [] {
-        QIcon made;
-        const auto add = [&made](const std::uint32_t* pixels, int size) {
-            const QImage image(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32);
-            made.addPixmap(QPixmap::fromImage(image));
-        };
-        add(iconpixels::Icon32, 32);
-        add(iconpixels::Icon64, 64);
+        QIcon made(QStringLiteral(":/icons/ardentis-32.png"));
+        made.addFile(QStringLiteral(":/icons/ardentis-64.png"));
         return made;
     }();
     return icon;
