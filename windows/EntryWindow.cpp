@@ -1,7 +1,6 @@
 #include "windows/EntryWindow.h"
 
 #include "NameBox.h"
-#include "WrapLabel.h"
 #include "platform/MessageBox.h"
 #include "sign/SignLookup.h"
 #include "windows/Style.h"

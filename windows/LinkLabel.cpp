@@ -4,7 +4,7 @@
 
 namespace windows {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : WrapLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "WrapLabel.h"
+#include <QLabel>
 
 namespace windows {
 
 // A label that opens a page when clicked, with the pointing-hand pointer.
 // To assistive technology it is a link that Press follows.
-class LinkLabel : public WrapLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,6 +66,17 @@ QWidget* ProgramWindow::makeBanner(QWidget* parent)
     (new QVBoxLayout(banner))->addWidget(link);
     connect(link, &LinkLabel::clicked, banner, &links::openHomePage);
     return banner;
+}
+
+QLabel* ProgramWindow::makeLabel(const char* name, const QString& text, const style::Tone& color, bool bold,
+                                 QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(style::verdana(8.25, bold));
+    style::setTextColor(label, color);
+    return label;
 }
 
 QAction* ProgramWindow::buildMenus(Kind kind, QPushButton* exitButton)

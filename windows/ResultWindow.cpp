@@ -1,6 +1,5 @@
 #include "windows/ResultWindow.h"
 
-#include "WrapLabel.h"
 #include "sign/SignReadings.h"
 #include "windows/OfferFrame.h"
 #include "windows/Style.h"

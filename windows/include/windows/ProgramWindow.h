@@ -3,9 +3,14 @@
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
 class QPushButton;
 
 namespace windows {
+
+namespace style {
+struct Tone;
+}
 
 // What the entry and result windows share: an "&Exit" button that is both
 // their default and their cancel button, "E&xit" and "&About Software" in
@@ -28,6 +33,9 @@ protected:
     // The banner at the top (Frame2): the maker's discussion board, a link
     // to its home page.
     static QWidget* makeBanner(QWidget* parent);
+    // A plain-text label named `name`, in Verdana 8.25, of the given colour.
+    static QLabel* makeLabel(const char* name, const QString& text, const style::Tone& color, bool bold,
+                             QWidget* parent);
     // The menu bar, the same in both windows but for the File menu's first
     // item, which it returns: "Find My &Ardentis" in the entry window,
     // "&Back" in the result window. Its web page items open their pages;
