@@ -1,7 +1,6 @@
 #include "platform/OneCopyLock.h"
 #include "platform/ProgramInfo.h"
 #include "platform/QtWarnings.h"
-#include "platform/SessionBus.h"
 #include "shell/ProgramFlow.h"
 #include "windows/Accessibility.h"
 #include "windows/AppStyle.h"
@@ -40,25 +39,20 @@ void ensureHome()
 #endif
 }
 
-const char scaleFactorVariable[] = "QT_SCALE_FACTOR";
-
 // Qt takes the scale factor as it stands: with zero, or one too small, it
 // runs without ever showing a window; a negative one crashes it; a very large
-// one asks for gigabytes. Such a factor is kept from Qt, and stderr says why;
-// returned, it is put back for the programs started from here.
-QByteArray leaveOutUnusableScaleFactor()
+// one asks for gigabytes. Such a factor is left out, and stderr says why.
+void leaveOutUnusableScaleFactor()
 {
-    const QByteArray given = qgetenv(scaleFactorVariable);
+    const QByteArray given = qgetenv("QT_SCALE_FACTOR");
     if (given.isEmpty())
-        return QByteArray();
+        return;
     bool isNumber = false;
     const double factor = QString::fromLocal8Bit(given).toDouble(&isNumber);  // as Qt reads it
     if (isNumber && factor >= 0.1 && factor <= 10)
-        return QByteArray();
-    std::fprintf(stderr, "ardentis: %s=%s ignored: not a number from 0.1 to 10\n", scaleFactorVariable,
-                 given.constData());
-    qunsetenv(scaleFactorVariable);
-    return given;
+        return;
+    std::fprintf(stderr, "ardentis: QT_SCALE_FACTOR=%s ignored: not a number from 0.1 to 10\n", given.constData());
+    qunsetenv("QT_SCALE_FACTOR");
 }
 
 #ifdef ARDENTIS_FONTCONFIG
@@ -97,35 +91,42 @@ void setUpApplication()
 
 int main(int argc, char* argv[])
 {
+    // What the program sets in its environment is set here, before any
+    // thread runs: a variable set beside another thread's getenv can pull the
+    // environment from under it.
     ensureHome();
     platform::keepOutRuntimeFolderWarning();
-    // A message bus started for this program alone would outlive it.
-    platform::noSessionBusOfOurOwn();
-#ifdef ARDENTIS_FONTCONFIG
-    std::future<void> fontConfiguration = readFontConfigurationEarly();
-#endif
+    // Where the session has no message bus (D-Bus), the bus library would
+    // start one for Qt's accessibility and menus, which outlives the program.
+    // An address of no known kind makes it report no bus at once, here and
+    // in the browser started from here, which has none in this session either.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     // Qt's GTK platform theme starts GTK, whose own accessibility bridge
     // would put a second, empty entry for this program beside Qt's on the
     // accessibility bus. The bridge reads this when GTK starts; Qt's own
-    // does not read it. Programs started from here, the browser above all,
-    // get the environment as it was.
+    // does not read it.
     const bool atBridgeSet = qEnvironmentVariableIsSet("NO_AT_BRIDGE");
     if (!atBridgeSet)
         qputenv("NO_AT_BRIDGE", "1");
-    const QByteArray unusableScaleFactor = leaveOutUnusableScaleFactor();
+    leaveOutUnusableScaleFactor();
+#ifdef ARDENTIS_FONTCONFIG
+    std::future<void> fontConfiguration = readFontConfigurationEarly();
+#endif
     QApplication app(argc, argv);
-    if (!atBridgeSet)
-        qunsetenv("NO_AT_BRIDGE");
-    if (!unusableScaleFactor.isEmpty())
-        qputenv(scaleFactorVariable, unusableScaleFactor);
-    setUpApplication();
-
 #ifdef ARDENTIS_FONTCONFIG
     // Qt's first text needs it done: a second, simultaneous read would do
     // all the work again on this thread.
     if (fontConfiguration.valid())
         fontConfiguration.wait();
 #endif
+    // The browser started from here hears the accessibility bus as usual.
+    // Taking a variable out frees nothing and Qt's threads by now (the X
+    // connection's reader) read no environment, so this is safe after them.
+    if (!atBridgeSet)
+        qunsetenv("NO_AT_BRIDGE");
+    setUpApplication();
+
     platform::OneCopyLock lock;
     shell::ProgramFlow flow;
     if (!flow.start(lock))

@@ -1,7 +1,6 @@
 #include "links/WebPages.h"
 
 #include "platform/ProgramInfo.h"
-#include "platform/SessionBus.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -22,10 +21,7 @@ bool openWebPage(const QString& address)
 {
     // The address is already in its final, encoded form: take it as it stands.
     // Whether a browser came up is not our business; openUrl starts it detached.
-    const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
-    bool handedOver = false;
-    platform::withGivenEnvironment([&] { handedOver = QDesktopServices::openUrl(url); });
-    return handedOver;
+    return QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode));
 }
 
 void openHomePage()

@@ -709,11 +709,6 @@ TEST_F(Faults, anUnusableScaleFactorIsLeftOutAndSaidSo)
 
 int main(int argc, char** argv)
 {
-    // The copies are known to each other by a name that is the user's across
-    // the machine: a network namespace of their own keeps them apart from
-    // copies started anywhere else meanwhile.
-    if (::unshare(CLONE_NEWNET) != 0)
-        std::fprintf(stderr, "faults: no network namespace of its own; other copies may interfere\n");
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
