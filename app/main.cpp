@@ -16,13 +16,6 @@
 #include <unistd.h>
 #endif
 
-#ifdef ARDENTIS_FONTCONFIG
-#include <clocale>
-#include <fontconfig/fontconfig.h>
-#include <future>
-#include <sys/resource.h>
-#endif
-
 namespace {
 
 // Started without HOME (by a service, cron or `env -i`), Qt would take "/" for
@@ -55,22 +48,6 @@ void leaveOutUnusableScaleFactor()
     qunsetenv("QT_SCALE_FACTOR");
 }
 
-#ifdef ARDENTIS_FONTCONFIG
-// Reading the font configuration is the longest step before the first text
-// can be drawn. It runs on a second core while Qt starts up, at a lower
-// priority so that it takes only time the start-up and the X server leave
-// unused. The locale is set first, as Qt sets it anyway, so that fontconfig,
-// which reads numbers in it, never sees it change.
-std::future<void> readFontConfigurationEarly()
-{
-    std::setlocale(LC_ALL, "");
-    return std::async(std::launch::async, [] {
-        ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
-        FcInit();
-    });
-}
-#endif
-
 // The program's own ways, once the application object exists.
 void setUpApplication()
 {
@@ -91,9 +68,9 @@ void setUpApplication()
 
 int main(int argc, char* argv[])
 {
-    // What the program sets in its environment is set here, before any
-    // thread runs: a variable set beside another thread's getenv can pull the
-    // environment from under it.
+    // What the program sets in its environment is set here, before Qt starts
+    // threads of its own: a variable set beside another thread's getenv can
+    // pull the environment from under it.
     ensureHome();
     platform::keepOutRuntimeFolderWarning();
     // Where the session has no message bus (D-Bus), the bus library would
@@ -110,19 +87,10 @@ int main(int argc, char* argv[])
     if (!atBridgeSet)
         qputenv("NO_AT_BRIDGE", "1");
     leaveOutUnusableScaleFactor();
-#ifdef ARDENTIS_FONTCONFIG
-    std::future<void> fontConfiguration = readFontConfigurationEarly();
-#endif
     QApplication app(argc, argv);
-#ifdef ARDENTIS_FONTCONFIG
-    // Qt's first text needs it done: a second, simultaneous read would do
-    // all the work again on this thread.
-    if (fontConfiguration.valid())
-        fontConfiguration.wait();
-#endif
     // The browser started from here hears the accessibility bus as usual.
-    // Taking a variable out frees nothing and Qt's threads by now (the X
-    // connection's reader) read no environment, so this is safe after them.
+    // Taking a variable out frees nothing, and Qt's threads by now (the X
+    // connection's reader) read no environment.
     if (!atBridgeSet)
         qunsetenv("NO_AT_BRIDGE");
     setUpApplication();
