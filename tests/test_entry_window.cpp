@@ -13,15 +13,18 @@
 #include "windows/LinkLabel.h"
 #include "windows/ResultWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -171,6 +174,40 @@ TEST_F(EntryWindowTest, controlKeysThatTypeNoLetterAreRefusedLikeEveryOtherAndAl
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(name->text(), QStringLiteral("ANNLE "));
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(EntryWindowTest, textThatComesInAnyOtherWayGoesInInCapitalsOrNotAtAll)
+{
+    auto* name = control<QLineEdit>(shownMain(), "txtName");
+    const auto compose = [name](const QString& text) {
+        QInputMethodEvent composed;
+        composed.setCommitString(text);
+        QApplication::sendEvent(name, &composed);
+    };
+    const auto drop = [name](const QString& text) {
+        QMimeData dragged;
+        dragged.setText(text);
+        const QPointF end(name->width() - 2, name->height() / 2);
+        QDragEnterEvent enter(end.toPoint(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(name, &enter);
+        QDropEvent dropped(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(name, &dropped);
+    };
+    QAccessibleEditableTextInterface* tool = QAccessible::queryAccessibleInterface(name)->editableTextInterface();
+    compose(QStringLiteral("ann"));
+    drop(QStringLiteral(" lee"));
+    tool->insertText(0, QStringLiteral("dr "));
+    settle();
+    EXPECT_EQ(name->text(), QStringLiteral("DR ANN LEE"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    compose(QStringLiteral("o'"));
+    drop(QStringLiteral("-2"));
+    tool->insertText(0, QStringLiteral("1"));
+    EXPECT_LE(messages.shown.size(), 2);  // the tool is not kept waiting on a message box
+    settle();
+    EXPECT_EQ(name->text(), QStringLiteral("DR ANN LEE"));
+    EXPECT_EQ(messages.shown, QList<ShownMessage>(3, {QStringLiteral("Please Enter only Letters"), Info}));
 }
 
 TEST_F(EntryWindowTest, deleteAndKeypadDeleteDeleteAfterTheCaretWithoutAMessage)

@@ -4,27 +4,29 @@
 
 namespace windows {
 
-// The entry window's name box (txtName): letters only, always in capitals.
-// Each typed character is taken as it is, turned into its capital or
-// refused; text cannot come in any other way (no pasting, dropping or
-// composing), so every character passes the same test.
+// The entry window's name box (txtName): letters A to Z and spaces, always in
+// capitals, however the text comes in (typed, pasted, dropped, composed or
+// put in by an assistive tool): a validator turns small letters into
+// capitals and refuses the rest. Keys that would type a control character
+// (Ctrl+C, Ctrl+V ...) and paste keys are refused like any other key that
+// types no letter; Ctrl+H and Ctrl+Space type a backspace and a space.
 class NameBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit NameBox(QWidget* parent = nullptr);
 
 signals:
-    // A key was pressed that would type something other than a letter.
+    // Something other than a letter or a space was to go in.
     void refused();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // Takes a typed character the box would not type itself.
-    void take(QChar character, QKeyEvent* event);
-    void refuse(QKeyEvent* event);
+    QString m_accepted;  // the text as the validator last accepted it
+    bool m_handlingEvent = false;
+    bool m_rejected = false;  // something was refused while handling an event
 };
 
 }  // namespace windows
