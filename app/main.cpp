@@ -32,9 +32,10 @@ void ensureHome()
 #endif
 }
 
-// Qt takes the scale factor as it stands: with zero, or one too small, it
-// runs without ever showing a window; a negative one crashes it; a very large
-// one asks for gigabytes. Such a factor is left out, and stderr says why.
+// Qt 6.4 and 6.8 take the scale factor as it stands: with zero, or one too
+// small, they run without ever showing a window; a negative one crashes them;
+// a very large one asks for gigabytes. Such a factor is left out, and stderr
+// says why. This can go once Qt checks the factor itself.
 void leaveOutUnusableScaleFactor()
 {
     const QByteArray given = qgetenv("QT_SCALE_FACTOR");
@@ -79,10 +80,11 @@ int main(int argc, char* argv[])
     // in the browser started from here, which has none in this session either.
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    // Qt's GTK platform theme starts GTK, whose own accessibility bridge
-    // would put a second, empty entry for this program beside Qt's on the
-    // accessibility bus. The bridge reads this when GTK starts; Qt's own
-    // does not read it.
+    // Qt's GTK platform theme (Qt 6.4 and 6.8) starts GTK 3, whose own
+    // accessibility bridge would put a second, empty entry for this program
+    // beside Qt's on the accessibility bus. The bridge reads this when GTK
+    // starts; Qt's own does not read it. It can go once Qt's theme no longer
+    // starts GTK's bridge.
     const bool atBridgeSet = qEnvironmentVariableIsSet("NO_AT_BRIDGE");
     if (!atBridgeSet)
         qputenv("NO_AT_BRIDGE", "1");

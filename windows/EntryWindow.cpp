@@ -17,9 +17,9 @@ namespace windows {
 
 namespace {
 
-// A list tied to its caption, and named by it: a reader says a list's tied
-// caption and, when it differs, its name too; Qt would name a list after its
-// choice, which the reader then says twice.
+// A list tied to its caption, and named by it: Orca 43 and 48 say a list's
+// tied caption and, when it differs, its name too; Qt 6.4 and 6.8 would name
+// a list after its choice, which the reader then says twice.
 QComboBox* makeList(const char* name, QLabel* caption, QWidget* parent)
 {
     auto* list = new QComboBox(parent);

@@ -1,9 +1,10 @@
 #include "windows/Style.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPalette>
+#include <QStyleHints>
 #include <QVariant>
 #include <QWidget>
 
@@ -78,23 +79,26 @@ void fix(QWidget* widget, const std::function<void(FixedColors&)>& change)
     apply(widget, fixed, desktopIsDark());
 }
 
-// Qt tells only the windows that the application's palette has changed;
-// each then gives its controls their colours in the new look.
+// Gives the window and its controls their colours in the desktop's look.
+void followLook(QWidget* window)
+{
+    const bool dark = desktopIsDark();
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : std::as_const(widgets)) {
+        const QVariant fixed = widget->property(FixedColorsProperty);
+        if (fixed.isValid())
+            apply(widget, fixed.value<FixedColors>(), dark);
+    }
+}
+
+// Qt tells only the windows that the application's palette has changed.
 class DesktopFollower : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange) {
-            auto* window = static_cast<QWidget*>(watched);
-            const bool dark = desktopIsDark();
-            QList<QWidget*> widgets = window->findChildren<QWidget*>();
-            widgets.prepend(window);
-            for (QWidget* widget : std::as_const(widgets)) {
-                const QVariant fixed = widget->property(FixedColorsProperty);
-                if (fixed.isValid())
-                    apply(widget, fixed.value<FixedColors>(), dark);
-            }
-        }
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            followLook(static_cast<QWidget*>(watched));
         return false;
     }
 };
@@ -115,12 +119,25 @@ bool isDark(const QPalette& palette)
 
 bool desktopIsDark()
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // Where the desktop says which it is (GNOME, KDE, Windows); elsewhere,
+    // and before Qt 6.5, its palette tells.
+    if (const Qt::ColorScheme scheme = QGuiApplication::styleHints()->colorScheme(); scheme != Qt::ColorScheme::Unknown)
+        return scheme == Qt::ColorScheme::Dark;
+#endif
     return isDark(QGuiApplication::palette());
 }
 
 void followDesktop(QWidget* window)
 {
     static DesktopFollower follower;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    static const QMetaObject::Connection schemes =
+        QObject::connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, &follower, [] {
+            for (QWidget* shown : QApplication::topLevelWidgets())
+                followLook(shown);
+        });
+#endif
     window->installEventFilter(&follower);
     fix(window, [](FixedColors& fixed) { fixed.surface = true; });
 }

@@ -8,13 +8,16 @@ namespace settings {
 // The user's settings: text values by section and key, kept under the
 // program's settings name. On Windows they live in the registry, through
 // QSettings. Elsewhere they are one INI file that is read and written here,
-// because QSettings there waits without end on a lock it cannot take and on
-// a named pipe in the file's place, and reads every stored value, however
-// deeply nested, on the stack: a damaged machine would keep the program from
-// ever starting. So the file is read only if it is a regular file of a sane
-// size, and never parsed beyond plain text. It is written whole to a new file
-// that then takes its place, keeping every other line as it was, and not at
-// all when what is there could not be read.
+// because QSettings there (Qt 6.4 and 6.8) waits without end on a lock it
+// cannot take and on a named pipe in the file's place, and reads every stored
+// value, however deeply nested, on the stack: a damaged machine would keep the
+// program from ever starting. So the file is read only if it is a regular
+// file of a sane size, and never parsed beyond plain text. It is written whole
+// to a new file that then takes its place, keeping every other line as it
+// was, and not at all when what is there could not be read or the user made
+// it read-only. QSettings can take its place once a supported Qt neither
+// waits on such files nor recurses through their values (the fault tests,
+// tests/test_faults.cpp, tell).
 class Store {
 public:
     explicit Store(const QString& filePath = userFilePath());

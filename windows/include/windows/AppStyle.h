@@ -7,8 +7,9 @@
 namespace windows {
 
 // The control with the keyboard focus gets a 2-pixel ring inside its edge,
-// in a colour at least 3:1 against its face: the desktop styles mark focus
-// with a 1-pixel line or, on the default button, not at all.
+// in a colour at least 3:1 against its face: the desktop styles of Qt 6.4 and
+// 6.8 (Fusion, and GTK's look through it) mark focus with a 1-pixel line or,
+// on the default button, not at all.
 class AppStyle : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
