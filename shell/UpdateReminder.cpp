@@ -28,8 +28,9 @@ void recordToday(settings::Store& store)
 
 }  // namespace
 
-void checkUpdateReminder(settings::Store& store)
+void checkUpdateReminder()
 {
+    settings::Store store;
     const std::optional<QString> stored = settings::decode(store.value(section, dateKey()));
     const QDate recorded = stored ? QDate::fromString(*stored, Qt::ISODate) : QDate();
     // Never run, or a value that is damaged: start counting from today, so a
@@ -47,12 +48,6 @@ void checkUpdateReminder(settings::Store& store)
     recordToday(store);
     if (answer == platform::MessageAnswer::Yes)
         links::openDownloadPage();
-}
-
-void checkUpdateReminder()
-{
-    settings::Store store;
-    checkUpdateReminder(store);
 }
 
 }  // namespace shell

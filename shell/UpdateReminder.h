@@ -2,17 +2,11 @@
 
 #include <QString>
 
-namespace settings {
-class Store;
-}
-
 namespace shell {
 
 // Once per launch, before the entry window: records the first launch, and
 // once the recorded date lies more than 14 days away asks whether to look for
 // an update, records today and opens the download page on Yes.
-// On the user's settings, or on `store`.
 void checkUpdateReminder();
-void checkUpdateReminder(settings::Store& store);
 
 }  // namespace shell

@@ -10,7 +10,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <random>
 
 namespace {
@@ -25,20 +25,23 @@ protected:
     {
         WidgetTest::SetUp();
         setToday(QDate(2026, 6, 15));
+        QFile::remove(file());  // as on the user's first start
+    }
+    void TearDown() override
+    {
+        QFile::remove(file());
+        WidgetTest::TearDown();
     }
     void setToday(QDate date)
     {
         today = date;
         platform::setToday([this] { return today; });
     }
-    QString file() const { return folder.filePath(QStringLiteral("Ardentis.conf")); }
+    // The user's settings file, in a folder of the tests' own.
+    static QString file() { return settings::Store::userFilePath(); }
     static QString reminderDateKey() { return settings::encode(QStringLiteral("Duration")); }
 
-    void launch()
-    {
-        settings::Store store(file());
-        shell::checkUpdateReminder(store);
-    }
+    static void launch() { shell::checkUpdateReminder(); }
     void storeRaw(const QString& raw)
     {
         settings::Store store(file());
@@ -54,7 +57,6 @@ protected:
     }
 
     QDate today;
-    QTemporaryDir folder;
 };
 
 }  // namespace
@@ -147,15 +149,17 @@ TEST_F(Reminder, aDamagedValueIsTreatedAsAbsentSoTheReminderIsNeverSilenced)
 TEST_F(Reminder, aStoreThatCannotBeWrittenOrReadIsSurvivedAndTriedAgain)
 {
     // A file where the settings folder should be: nothing can be written.
-    QFile blocker(folder.filePath(QStringLiteral("blocked")));
+    const QString settingsFolder = QFileInfo(file()).absolutePath();
+    ASSERT_TRUE(QDir(settingsFolder).removeRecursively());
+    QDir().mkpath(QFileInfo(settingsFolder).absolutePath());
+    QFile blocker(settingsFolder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    {
-        settings::Store store(folder.filePath(QStringLiteral("blocked/Ardentis.conf")));
-        shell::checkUpdateReminder(store);
-        EXPECT_FALSE(store.sync());
-    }
+    launch();
     EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(stored(), QDate());
+    blocker.remove();
+    QDir().mkpath(settingsFolder);
 
     // A settings file of random bytes: the start goes on, and a later start works.
     std::mt19937 random(7);
