@@ -58,18 +58,6 @@ protected:
     }
 };
 
-// The loaded window of this kind, as Qt tests find windows, or null.
-template <class Window>
-Window* loaded()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<Window*>(window))
-            return found;
-    }
-    return nullptr;
-}
-
 // Runs what the event loop would run next: layout, paint, deferred deletes.
 void settle()
 {

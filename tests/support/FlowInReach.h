@@ -5,7 +5,9 @@
 #include "platform/OneCopyLock.h"
 #include "shell/ProgramFlow.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
 
 struct DrivenProgram {
@@ -32,6 +34,19 @@ inline bool startProgram()
 {
     flow();
     return currentProgram()->flow.start(currentProgram()->lock);
+}
+
+// The loaded window of this kind, found as Qt tests find windows, or null.
+// Windows already unloaded are gone first.
+template <class Window>
+Window* loaded()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Window*>(window))
+            return found;
+    }
+    return nullptr;
 }
 
 // Ends the program's run, unloading every window: the next one starts afresh.

@@ -3,7 +3,6 @@
 // recorded instead of happening.
 #pragma once
 
-#include <QApplication>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -95,19 +94,6 @@ Control* control(const QObject* window, const char* name)
     if (!found)
         ADD_FAILURE() << "no control named " << name;
     return found;
-}
-
-// The loaded window of this kind, found as Qt tests find windows, or null.
-// Windows already unloaded are gone first.
-template <class Window>
-Window* loaded()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<Window*>(window))
-            return found;
-    }
-    return nullptr;
 }
 
 // The program's windows that are loaded.
