@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command on another Debian release: in a root of that release made
-# with debootstrap, entered with chroot in a mount namespace of its own, so
-# that nothing it mounts outlives the command. The root is kept for the next
-# run, in $ARDENTIS_ROOTS/<release> (/var/cache/ardentis-roots by default), and
-# brought up to date each time; `rm -rf /var/cache/ardentis-roots` removes it.
-# The code goes in as this working tree holds it (its tracked and new files),
-# as /root/ardentis, a clone in root's home; the command runs there as root.
+# with mmdebstrap and entered with chroot, each in mount and PID namespaces of
+# their own. Whatever they mount is seen only there and goes with their last
+# process, however it ends (a kill -9, the OOM killer, CI's time-out): the
+# machine's own mount table never holds anything of it. The root is kept for
+# the next run, in $ARDENTIS_ROOTS/<release> (/var/cache/ardentis-roots by
+# default), and brought up to date each time; `rm -rf /var/cache/ardentis-roots`
+# removes it. The code goes in as this working tree holds it (its tracked and
+# new files), as /root/ardentis, a clone in root's home; the command runs there
+# as root.
 #
 #   bash scripts/in-debian-root.sh trixie                  the release's own checks (below)
 #   bash scripts/in-debian-root.sh bookworm CMD [ARG...]   any command
@@ -27,26 +30,33 @@ roots="${ARDENTIS_ROOTS:-/var/cache/ardentis-roots}"
 root="$roots/$release"
 mirror=http://deb.debian.org/debian
 
+# One run in a root at a time: the lock is held until the last process of the
+# run before, in or out of its namespaces, has ended.
+mkdir -p "$roots"
+exec {lock}>"$roots/$release.lock"
+flock -n "$lock" || {
+  echo "== waiting for another run in $root to end"
+  flock "$lock"
+}
+
 if [[ ! -x "$root/bin/bash" ]]; then
-  echo "== making a Debian $release root in $root (debootstrap)"
-  command -v debootstrap >/dev/null || {
-    echo "in-debian-root: debootstrap is missing (bash scripts/install-deps.sh test installs it)" >&2
+  echo "== making a Debian $release root in $root (mmdebstrap)"
+  command -v mmdebstrap >/dev/null || {
+    echo "in-debian-root: mmdebstrap is missing (bash scripts/install-deps.sh test installs it)" >&2
     exit 1
   }
   # Made aside and moved into place whole, so that a run cut short never
-  # leaves a half-made root to be taken for a made one.
-  rm -rf "$root.new"
-  mkdir -p "$roots"
-  debootstrap --include=git,ca-certificates "$release" "$root.new" "$mirror" >"$roots/$release.log" 2>&1 || {
+  # leaves a half-made root to be taken for a made one. A half-made one holds
+  # no mount (mmdebstrap's were in its namespaces, gone with it), and
+  # --one-file-system keeps rm out of any that someone made there by hand.
+  rm -rf --one-file-system "$root.new"
+  mmdebstrap --mode=unshare --include=git,ca-certificates "$release" "$root.new" \
+    "deb $mirror $release main" "deb $mirror $release-updates main" \
+    "deb http://deb.debian.org/debian-security $release-security main" >"$roots/$release.log" 2>&1 || {
     tail -n 20 "$roots/$release.log" >&2
-    echo "in-debian-root: debootstrap $release failed (the whole log is $roots/$release.log)" >&2
+    echo "in-debian-root: mmdebstrap $release failed (the whole log is $roots/$release.log)" >&2
     exit 1
   }
-  cat >"$root.new/etc/apt/sources.list" <<EOF
-deb $mirror $release main
-deb $mirror $release-updates main
-deb http://deb.debian.org/debian-security $release-security main
-EOF
   mv "$root.new" "$root"
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
@@ -66,9 +76,11 @@ else
   tar --exclude=./build -cf - . | tar -xf - -C "$root/root/ardentis"
 fi
 
-# /proc, /sys and /dev of this machine, a /tmp and a /run of the command's
-# own, and the root a mount point of its own, as chroot-based tools expect.
-unshare --mount --propagation private --fork -- bash -c '
+# /proc of the command's own processes, /sys and /dev of this machine, a /tmp
+# and a /run of its own, and the root a mount point of its own, as
+# chroot-based tools expect. --kill-child: when this script is killed, so is
+# every process of the command, and with the last of them its mounts.
+unshare --mount --pid --fork --kill-child --propagation private -- bash -c '
   set -e
   root="$1"
   shift
