@@ -9,7 +9,7 @@
 #          scripts/screen-reader.sh listens with
 #   bash scripts/install-deps.sh run       # or test, bench, reader; --list only prints the packages
 # Asks apt only for what is missing, so a second run costs nothing. When a
-# package cannot be had, it says which and why, and installs nothing.
+# package cannot be had, apt says which and why, and installs nothing.
 set -euo pipefail
 
 usage() {
@@ -52,14 +52,14 @@ test=(
   xvfb xauth xdotool x11-utils
   clang "libclang-rt-$llvm-dev" clang-format
   dpkg-dev file desktop-file-utils appstream
-  lintian scdoc man-db groff-base python3-debian
+  lintian scdoc man-db groff-base
   # dbus-launch: the fault tests check that no message bus outlives a run
   # where the session has none, which needs what would start one.
   dbus-x11
   # A private accessibility bus for the screen-reader tests.
   at-spi2-core dbus-daemon
   # A root of the other release, where the tests run too.
-  debootstrap
+  mmdebstrap
 )
 # The benchmarks: Google Benchmark, XCB for the start-up watcher, a virtual X
 # display and strace for the list of files a start opens.
@@ -96,16 +96,7 @@ apt-get update -qq -o DPkg::Lock::Timeout=600 || {
   echo "install-deps: apt-get update failed: the package archive in /etc/apt/sources.list* cannot be read" >&2
   exit 1
 }
-unavailable=()
-for package in "${missing[@]}"; do
-  candidate="$(apt-cache policy "$package" 2>/dev/null | sed -n 's/^ *Candidate: //p')"
-  if [[ -z "$candidate" || "$candidate" == "(none)" ]]; then
-    unavailable+=("$package")
-  fi
-done
-if ((${#unavailable[@]})); then
-  echo "install-deps: $release's archive, as /etc/apt/sources.list* name it, has no version of: ${unavailable[*]}" >&2
-  echo "install-deps: nothing was installed; add the release's main archive (and its -updates and -security) to the sources" >&2
+apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}" || {
+  echo "install-deps: apt-get install failed, for the reason it gives above; where it has no version of a package, add $release's main archive (and its -updates and -security) to the sources" >&2
   exit 1
-fi
-apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
+}
