@@ -8,7 +8,7 @@
 # default), and brought up to date each time; `rm -rf /var/cache/ardentis-roots`
 # removes it. The code goes in as this working tree holds it (its tracked and
 # new files), as /root/ardentis, a clone in root's home; the command runs there
-# as root.
+# as root. mmdebstrap comes with the test tools (scripts/install-deps.sh test).
 #
 #   bash scripts/in-debian-root.sh trixie                  the release's own checks (below)
 #   bash scripts/in-debian-root.sh bookworm CMD [ARG...]   any command
@@ -19,19 +19,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-(($# >= 1)) || {
-  echo "usage: $0 bookworm|trixie [COMMAND...]" >&2
-  exit 2
-}
-release="$1"
+release="${1:?usage: $0 bookworm|trixie [COMMAND...]}"
 shift
 (($#)) || set -- env ARDENTIS_STAGES="deps format build tests package" bash scripts/test.sh
 roots="${ARDENTIS_ROOTS:-/var/cache/ardentis-roots}"
 root="$roots/$release"
 mirror=http://deb.debian.org/debian
 
-# One run in a root at a time: the lock is held until the last process of the
-# run before, in or out of its namespaces, has ended.
+# One run in a root at a time: the lock is held by the run and what it starts,
+# so a run waits for one still going, and removes a half-made root only once
+# the run that made it, and with it mmdebstrap's namespaces, is gone.
 mkdir -p "$roots"
 exec {lock}>"$roots/$release.lock"
 flock -n "$lock" || {
@@ -41,10 +38,6 @@ flock -n "$lock" || {
 
 if [[ ! -x "$root/bin/bash" ]]; then
   echo "== making a Debian $release root in $root (mmdebstrap)"
-  command -v mmdebstrap >/dev/null || {
-    echo "in-debian-root: mmdebstrap is missing (bash scripts/install-deps.sh test installs it)" >&2
-    exit 1
-  }
   # Made aside and moved into place whole, so that a run cut short never
   # leaves a half-made root to be taken for a made one. A half-made one holds
   # no mount (mmdebstrap's were in its namespaces, gone with it), and
@@ -63,11 +56,8 @@ cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 
 echo "== the code, into $root/root/ardentis"
 # The builds of the run before are kept, so that only what changed is built again.
-rm -rf "$root/root/ardentis.build"
-[[ -d "$root/root/ardentis/build" ]] && mv "$root/root/ardentis/build" "$root/root/ardentis.build"
-rm -rf "$root/root/ardentis"
 mkdir -p "$root/root/ardentis"
-[[ -d "$root/root/ardentis.build" ]] && mv "$root/root/ardentis.build" "$root/root/ardentis/build"
+find "$root/root/ardentis" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   while IFS= read -r -d '' file; do
     [[ -e "$file" ]] && printf '%s\0' "$file" # not a file deleted and not yet committed
