@@ -27,13 +27,15 @@ echo "== apt-get install"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall -o DPkg::Lock::Timeout=300 "$1"
 
 # A first start for a new user: no settings, no lock, nothing cached.
-mkdir -p "$scratch"/{home,config,cache,data,runtime,tmp}
-chmod 700 "$scratch/runtime"
+# The folders are named after the variables that point to them, as the manual
+# page names the files in them.
+mkdir -p "$scratch"/{home,XDG_CONFIG_HOME,XDG_CACHE_HOME,XDG_DATA_HOME,XDG_RUNTIME_DIR,tmp}
+chmod 700 "$scratch/XDG_RUNTIME_DIR"
 start_installed() { # $1: the runtime folder to give the program, or "" for none
   (
     cd "$scratch"
-    export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
-    export XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb
+    export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/XDG_CONFIG_HOME" XDG_CACHE_HOME="$scratch/XDG_CACHE_HOME"
+    export XDG_DATA_HOME="$scratch/XDG_DATA_HOME" QT_QPA_PLATFORM=xcb
     if [[ -n "$1" ]]; then
       export XDG_RUNTIME_DIR="$1"
     else
@@ -62,32 +64,29 @@ start_installed() { # $1: the runtime folder to give the program, or "" for none
   [[ ! -s "$scratch/said" ]] || fail "the program printed: $(cat "$scratch/said")"
 }
 echo "== starting /usr/bin/ardentis under Xvfb"
-start_installed "$scratch/runtime"
+start_installed "$scratch/XDG_RUNTIME_DIR"
 echo "== starting it again without XDG_RUNTIME_DIR"
 start_installed ""
 
 echo "== what the two starts left, against ardentis(1)"
-settings="$scratch/config/Ardentis/Ardentis.conf"
+settings="$scratch/XDG_CONFIG_HOME/Ardentis/Ardentis.conf"
 [[ -s "$settings" ]] || fail "no setting in \$XDG_CONFIG_HOME/Ardentis/Ardentis.conf"
 if grep -qiE "$(date +%F)|$(date -d yesterday +%F)|Duration" "$settings"; then
   fail "the setting is stored in plain text: $(cat "$settings")"
 fi
 # The one-copy lock is in the cache folder whether or not there is a runtime
 # folder, so that a copy started either way finds the other.
-lock="$scratch/cache/Ardentis/ardentis.lock"
+lock="$scratch/XDG_CACHE_HOME/Ardentis/ardentis.lock"
 grep -qxE '[0-9]+' "$lock" || fail "no process ID in the lock ${lock#"$scratch"/}"
-[[ ! -e "$scratch/runtime/ardentis.lock" ]] || fail "a lock in the runtime folder, which ardentis(1) does not name"
+[[ ! -e "$scratch/XDG_RUNTIME_DIR/ardentis.lock" ]] || fail "a lock in the runtime folder, which ardentis(1) does not name"
 # Every file of the program's own is named in the manual page; caches that
 # fontconfig may write for the fonts are its own business.
 while IFS= read -r file; do
   case "$file" in
-    cache/fontconfig/*) continue ;;
-    config/*) named="\$XDG_CONFIG_HOME/${file#config/}" ;;
-    cache/*) named="\$XDG_CACHE_HOME/${file#cache/}" ;;
-    runtime/*) named="\$XDG_RUNTIME_DIR/${file#runtime/}" ;;
-    data/*) named="\$XDG_DATA_HOME/${file#data/}" ;;
-    *) named="~/${file#home/}" ;;
+    XDG_CACHE_HOME/fontconfig/*) continue ;;
+    home/*) named="~/${file#home/}" ;;
+    *) named="\$$file" ;;
   esac
   grep -qF "$named" <<<"$page_text" || fail "the program left $named, which ardentis(1) does not name"
   echo "$named"
-done < <(cd "$scratch" && find home config cache data runtime -type f | sort)
+done < <(cd "$scratch" && find home XDG_* -type f | sort)
