@@ -12,16 +12,11 @@
 # package cannot be had, apt says which and why, and installs nothing.
 set -euo pipefail
 
-usage() {
-  echo "usage: $0 [--list] run|test|bench|reader" >&2
-  exit 2
-}
 list=0
 if [[ "${1:-}" == --list ]]; then
   list=1
   shift
 fi
-(($# == 1)) || usage
 
 # What differs between the releases: the clang whose sanitizer and fuzzer
 # run-times the tests use (Debian names the run-times after clang's version).
@@ -71,12 +66,15 @@ bench=(
 # windows as on a desktop.
 reader=(orca openbox)
 
-case "$1" in
+case "${1:-}" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" "${test[@]}") ;;
   bench) packages=("${run[@]}" "${bench[@]}") ;;
   reader) packages=("${run[@]}" "${test[@]}" "${reader[@]}") ;;
-  *) usage ;;
+  *)
+    echo "usage: $0 [--list] run|test|bench|reader" >&2
+    exit 2
+    ;;
 esac
 
 if ((list)); then

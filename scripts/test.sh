@@ -58,18 +58,13 @@ stage() {
   [[ "${result[$name]}" == passed ]] || failed=$((failed + 1))
 }
 
-sanitizers() {
-  cmake --preset asan >/dev/null &&
-    cmake --build --preset asan -j"$(nproc)" &&
-    ctest --preset asan -j"$(nproc)"
-}
-
 stage deps - bash scripts/install-deps.sh test
 stage format deps bash scripts/check-format.sh
 stage build deps bash scripts/check-deb.sh build
 stage tests build ctest --preset pkg-deb -j"$(nproc)"
 stage package build bash scripts/check-deb.sh
-stage sanitizers deps sanitizers
+stage sanitizers deps bash -c 'cmake --preset asan >/dev/null && cmake --build --preset asan -j"$(nproc)" &&
+  ctest --preset asan -j"$(nproc)"'
 stage fuzzing deps bash scripts/fuzz.sh
 case "$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")" in
   12) stage debian-13 deps bash scripts/in-debian-root.sh trixie ;;
