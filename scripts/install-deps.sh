@@ -31,11 +31,12 @@ case "$release" in
 esac
 
 # Building and running: the compiler and CMake, Qt's development files (they
-# bring its runtime and platform plugins), fontconfig's, which the program
-# reads at start-up, and a font to draw its texts with.
+# bring its runtime, whose libqt6gui6 holds the X11, offscreen and minimal
+# platform plugins), fontconfig's, which the program reads at start-up, and a
+# font to draw its texts with.
 run=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   fonts-dejavu-core
 )
 # The tests: GoogleTest; a virtual X display with the tools that drive and
