@@ -42,8 +42,9 @@ if [[ ! -x "$root/bin/bash" ]]; then
   # leaves a half-made root to be taken for a made one. A half-made one holds
   # no mount (mmdebstrap's were in its namespaces, gone with it), and
   # --one-file-system keeps rm out of any that someone made there by hand.
-  rm -rf --one-file-system "$root.new"
-  mmdebstrap --mode=unshare --include=git,ca-certificates "$release" "$root.new" \
+  # mmdebstrap's own scratch files, which a kill leaves too, are kept beside it.
+  rm -rf --one-file-system "$root.new" "$roots"/mmdebstrap.*
+  TMPDIR="$roots" mmdebstrap --mode=unshare --include=git,ca-certificates "$release" "$root.new" \
     "deb $mirror $release main" "deb $mirror $release-updates main" \
     "deb http://deb.debian.org/debian-security $release-security main" >"$roots/$release.log" 2>&1 || {
     tail -n 20 "$roots/$release.log" >&2
