@@ -87,9 +87,12 @@ if(WIN32)
   install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 endif()
 
-# cpack -G DEB: Depends comes from dpkg-shlibdeps (the Qt, C and C++ runtime
-# packages the executable links against), plus the platform plugins, without
-# which Qt opens no window at all and which Debian only recommends.
+# cpack -G DEB: Depends is dpkg-shlibdeps's, the packages of the Qt, C and C++
+# run-times and fontconfig the executable links against, by the names the
+# release gives them. The X11 platform plugin (libqxcb.so), which Qt loads at
+# run time and no NEEDED entry names, needs no entry by hand: on Debian 12 and
+# 13 alike it ships in libqt6gui6, which Depends names for libQt6Gui already.
+# qt6-qpa-plugins holds only the VNC and touch plugins, which it does not use.
 set(CPACK_PACKAGE_NAME "ardentis")
 set(CPACK_PACKAGE_VENDOR "${ARDENTIS_MAKER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -115,7 +118,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${ARDENTIS_SITE_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 
 # cpack -G NSIS on Windows builds: an installer into the 64-bit Program Files,
 # with a Start menu entry, an uninstaller and an entry in Apps & features.

@@ -27,9 +27,9 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_
 # Seconds since 1970 at noon UTC of a day of the Gregorian calendar, so that
 # the date reads the same in any time zone. The year is counted from March,
 # which puts the leap day last.
+set(ardentis_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 function(ardentis_noon_epoch out day month_name year)
-  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-  list(FIND months ${month_name} month)
+  list(FIND ardentis_months ${month_name} month)
   if(month LESS 0)
     message(FATAL_ERROR "Not a month: ${month_name}")
   endif()
@@ -46,7 +46,17 @@ function(ardentis_noon_epoch out day month_name year)
   math(EXPR seconds "(${era} * 146097 + ${day_of_era} - 719468) * 86400 + 43200")
   set(${out} ${seconds} PARENT_SCOPE)
 endfunction()
-ardentis_noon_epoch(ARDENTIS_RELEASE_EPOCH ${CMAKE_MATCH_1} ${CMAKE_MATCH_2} ${CMAKE_MATCH_3})
+set(ardentis_release_day ${CMAKE_MATCH_1})
+set(ardentis_release_month ${CMAKE_MATCH_2})
+set(ardentis_release_year ${CMAKE_MATCH_3})
+ardentis_noon_epoch(ARDENTIS_RELEASE_EPOCH ${ardentis_release_day} ${ardentis_release_month} ${ardentis_release_year})
+# The same day as the AppStream file's release date, YYYY-MM-DD.
+list(FIND ardentis_months ${ardentis_release_month} month)
+math(EXPR month "${month} + 101")
+math(EXPR day "${ardentis_release_day} + 100")
+string(SUBSTRING ${month} 1 2 month)
+string(SUBSTRING ${day} 1 2 day)
+set(ARDENTIS_RELEASE_DATE "${ardentis_release_year}-${month}-${day}")
 
 if(WIN32)
   return()
@@ -90,6 +100,18 @@ else()
   message(STATUS "gzip not found: no changelog or manual page")
 endif()
 
+# The copyright file carries the holder and the text of LICENSE, laid out as
+# DEP-5 wants (each line indented, an empty one written "."), so the two can
+# never differ.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE ardentis_license)
+if(NOT ardentis_license MATCHES "\nCopyright \\(c\\) ([^\n]+)\n+(Permission is hereby granted.*)$")
+  message(FATAL_ERROR "LICENSE has no copyright line followed by the MIT License's permission notice")
+endif()
+set(ARDENTIS_COPYRIGHT "${CMAKE_MATCH_1}")
+string(STRIP "${CMAKE_MATCH_2}" ARDENTIS_LICENSE_TEXT)
+string(REPLACE "\n\n" "\n.\n" ARDENTIS_LICENSE_TEXT "${ARDENTIS_LICENSE_TEXT}")
+string(REPLACE "\n" "\n " ARDENTIS_LICENSE_TEXT " ${ARDENTIS_LICENSE_TEXT}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 configure_file(${PROJECT_SOURCE_DIR}/resources/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${ARDENTIS_DOC_DIR})
 

@@ -19,29 +19,21 @@ cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDe
   -DBUILD_TESTING=OFF -DARDENTIS_BUILD_FUZZ=ON >/dev/null
 cmake --build "$build" --target ardentis_fuzz -j"$parallel"
 
-fuzz() {
-  local target="$1" work="$build/corpus/$1" artifacts="$build/artifacts/$1"
-  mkdir -p "$work" "$artifacts"
-  "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -seed=1 -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$target" >"$build/fuzz_$target.log" 2>&1
-}
-
-# Up to $parallel targets at a time; the results in the order of the targets.
-pids=()
-for i in "${!targets[@]}"; do
-  while (($(jobs -rp | wc -l) >= parallel)); do
-    wait -n || true
-  done
-  echo "fuzz_${targets[i]}: ${seconds} s from fuzz/corpus/${targets[i]}"
-  fuzz "${targets[i]}" &
-  pids[i]=$!
-done
+# Up to $parallel targets at a time, each writing its own log; libFuzzer ends
+# a run that found nothing with "Done N runs", and one that found a failing
+# input without it.
+export build seconds
+rm -f "$build"/fuzz_*.log
+printf '%s\n' "${targets[@]}" | xargs -P "$parallel" -I{} bash -c '
+  mkdir -p "$build/corpus/$1" "$build/artifacts/$1"
+  echo "fuzz_$1: $seconds s from fuzz/corpus/$1"
+  "$build/fuzz/fuzz_$1" -max_total_time="$seconds" -seed=1 -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/$1/" "$build/corpus/$1" "fuzz/corpus/$1" >"$build/fuzz_$1.log" 2>&1' fuzz {} || true
 failed=0
-for i in "${!targets[@]}"; do
-  target="${targets[i]}"
+for target in "${targets[@]}"; do
   log="$build/fuzz_$target.log"
-  if wait "${pids[i]}"; then
-    echo "fuzz_$target: $(grep -E '^Done [0-9]+ runs' "$log" || tail -n 1 "$log")"
+  if done="$(grep -E '^Done [0-9]+ runs' "$log")"; then
+    echo "fuzz_$target: $done"
   else
     tail -n 40 "$log"
     echo "fuzz_$target found a failing input: see $build/artifacts/$target/" >&2

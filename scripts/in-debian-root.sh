@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command on another Debian release: in a root of that release made
-# with debootstrap, entered with chroot in a mount namespace of its own, so
-# that nothing it mounts outlives the command. The root is kept for the next
-# run, in $ARDENTIS_ROOTS/<release> (/var/cache/ardentis-roots by default), and
-# brought up to date each time; `rm -rf /var/cache/ardentis-roots` removes it.
-# The code goes in as this working tree holds it (its tracked and new files),
-# as /root/ardentis, a clone in root's home; the command runs there as root.
+# with mmdebstrap and entered with chroot, each in mount and PID namespaces of
+# their own. Whatever they mount is seen only there and goes with their last
+# process, however it ends (a kill -9, the OOM killer, CI's time-out): the
+# machine's own mount table never holds anything of it. The root is kept for
+# the next run, in $ARDENTIS_ROOTS/<release> (/var/cache/ardentis-roots by
+# default), and brought up to date each time; `rm -rf /var/cache/ardentis-roots`
+# removes it. The code goes in as this working tree holds it (its tracked and
+# new files), as /root/ardentis, a clone in root's home; the command runs there
+# as root. mmdebstrap comes with the test tools (scripts/install-deps.sh test).
 #
 #   bash scripts/in-debian-root.sh trixie                  the release's own checks (below)
 #   bash scripts/in-debian-root.sh bookworm CMD [ARG...]   any command
@@ -16,48 +19,46 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-(($# >= 1)) || {
-  echo "usage: $0 bookworm|trixie [COMMAND...]" >&2
-  exit 2
-}
-release="$1"
+release="${1:?usage: $0 bookworm|trixie [COMMAND...]}"
 shift
 (($#)) || set -- env ARDENTIS_STAGES="deps format build tests package" bash scripts/test.sh
 roots="${ARDENTIS_ROOTS:-/var/cache/ardentis-roots}"
 root="$roots/$release"
 mirror=http://deb.debian.org/debian
 
+# One run in a root at a time: the lock is held by the run and what it starts,
+# so a run waits for one still going, and removes a half-made root only once
+# the run that made it, and with it mmdebstrap's namespaces, is gone.
+mkdir -p "$roots"
+exec {lock}>"$roots/$release.lock"
+flock -n "$lock" || {
+  echo "== waiting for another run in $root to end"
+  flock "$lock"
+}
+
 if [[ ! -x "$root/bin/bash" ]]; then
-  echo "== making a Debian $release root in $root (debootstrap)"
-  command -v debootstrap >/dev/null || {
-    echo "in-debian-root: debootstrap is missing (bash scripts/install-deps.sh test installs it)" >&2
-    exit 1
-  }
+  echo "== making a Debian $release root in $root (mmdebstrap)"
   # Made aside and moved into place whole, so that a run cut short never
-  # leaves a half-made root to be taken for a made one.
-  rm -rf "$root.new"
-  mkdir -p "$roots"
-  debootstrap --include=git,ca-certificates "$release" "$root.new" "$mirror" >"$roots/$release.log" 2>&1 || {
+  # leaves a half-made root to be taken for a made one. A half-made one holds
+  # no mount (mmdebstrap's were in its namespaces, gone with it), and
+  # --one-file-system keeps rm out of any that someone made there by hand.
+  # mmdebstrap's own scratch files, which a kill leaves too, are kept beside it.
+  rm -rf --one-file-system "$root.new" "$roots"/mmdebstrap.*
+  TMPDIR="$roots" mmdebstrap --mode=unshare --include=git,ca-certificates "$release" "$root.new" \
+    "deb $mirror $release main" "deb $mirror $release-updates main" \
+    "deb http://deb.debian.org/debian-security $release-security main" >"$roots/$release.log" 2>&1 || {
     tail -n 20 "$roots/$release.log" >&2
-    echo "in-debian-root: debootstrap $release failed (the whole log is $roots/$release.log)" >&2
+    echo "in-debian-root: mmdebstrap $release failed (the whole log is $roots/$release.log)" >&2
     exit 1
   }
-  cat >"$root.new/etc/apt/sources.list" <<EOF
-deb $mirror $release main
-deb $mirror $release-updates main
-deb http://deb.debian.org/debian-security $release-security main
-EOF
   mv "$root.new" "$root"
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 
 echo "== the code, into $root/root/ardentis"
 # The builds of the run before are kept, so that only what changed is built again.
-rm -rf "$root/root/ardentis.build"
-[[ -d "$root/root/ardentis/build" ]] && mv "$root/root/ardentis/build" "$root/root/ardentis.build"
-rm -rf "$root/root/ardentis"
 mkdir -p "$root/root/ardentis"
-[[ -d "$root/root/ardentis.build" ]] && mv "$root/root/ardentis.build" "$root/root/ardentis/build"
+find "$root/root/ardentis" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   while IFS= read -r -d '' file; do
     [[ -e "$file" ]] && printf '%s\0' "$file" # not a file deleted and not yet committed
@@ -66,9 +67,11 @@ else
   tar --exclude=./build -cf - . | tar -xf - -C "$root/root/ardentis"
 fi
 
-# /proc, /sys and /dev of this machine, a /tmp and a /run of the command's
-# own, and the root a mount point of its own, as chroot-based tools expect.
-unshare --mount --propagation private --fork -- bash -c '
+# /proc of the command's own processes, /sys and /dev of this machine, a /tmp
+# and a /run of its own, and the root a mount point of its own, as
+# chroot-based tools expect. --kill-child: when this script is killed, so is
+# every process of the command, and with the last of them its mounts.
+unshare --mount --pid --fork --kill-child --propagation private -- bash -c '
   set -e
   root="$1"
   shift

@@ -9,19 +9,14 @@
 #          scripts/screen-reader.sh listens with
 #   bash scripts/install-deps.sh run       # or test, bench, reader; --list only prints the packages
 # Asks apt only for what is missing, so a second run costs nothing. When a
-# package cannot be had, it says which and why, and installs nothing.
+# package cannot be had, apt says which and why, and installs nothing.
 set -euo pipefail
 
-usage() {
-  echo "usage: $0 [--list] run|test|bench|reader" >&2
-  exit 2
-}
 list=0
 if [[ "${1:-}" == --list ]]; then
   list=1
   shift
 fi
-(($# == 1)) || usage
 
 # What differs between the releases: the clang whose sanitizer and fuzzer
 # run-times the tests use (Debian names the run-times after clang's version).
@@ -36,11 +31,12 @@ case "$release" in
 esac
 
 # Building and running: the compiler and CMake, Qt's development files (they
-# bring its runtime and platform plugins), fontconfig's, which the program
-# reads at start-up, and a font to draw its texts with.
+# bring its runtime, whose libqt6gui6 holds the X11, offscreen and minimal
+# platform plugins), fontconfig's, which the program reads at start-up, and a
+# font to draw its texts with.
 run=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   fonts-dejavu-core
 )
 # The tests: GoogleTest; a virtual X display with the tools that drive and
@@ -52,14 +48,14 @@ test=(
   xvfb xauth xdotool x11-utils
   clang "libclang-rt-$llvm-dev" clang-format
   dpkg-dev file desktop-file-utils appstream
-  lintian scdoc man-db groff-base python3-debian
+  lintian scdoc man-db groff-base
   # dbus-launch: the fault tests check that no message bus outlives a run
   # where the session has none, which needs what would start one.
   dbus-x11
   # A private accessibility bus for the screen-reader tests.
   at-spi2-core dbus-daemon
   # A root of the other release, where the tests run too.
-  debootstrap
+  mmdebstrap
 )
 # The benchmarks: Google Benchmark, XCB for the start-up watcher, a virtual X
 # display and strace for the list of files a start opens.
@@ -71,12 +67,15 @@ bench=(
 # windows as on a desktop.
 reader=(orca openbox)
 
-case "$1" in
+case "${1:-}" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" "${test[@]}") ;;
   bench) packages=("${run[@]}" "${bench[@]}") ;;
   reader) packages=("${run[@]}" "${test[@]}" "${reader[@]}") ;;
-  *) usage ;;
+  *)
+    echo "usage: $0 [--list] run|test|bench|reader" >&2
+    exit 2
+    ;;
 esac
 
 if ((list)); then
@@ -96,16 +95,7 @@ apt-get update -qq -o DPkg::Lock::Timeout=600 || {
   echo "install-deps: apt-get update failed: the package archive in /etc/apt/sources.list* cannot be read" >&2
   exit 1
 }
-unavailable=()
-for package in "${missing[@]}"; do
-  candidate="$(apt-cache policy "$package" 2>/dev/null | sed -n 's/^ *Candidate: //p')"
-  if [[ -z "$candidate" || "$candidate" == "(none)" ]]; then
-    unavailable+=("$package")
-  fi
-done
-if ((${#unavailable[@]})); then
-  echo "install-deps: $release's archive, as /etc/apt/sources.list* name it, has no version of: ${unavailable[*]}" >&2
-  echo "install-deps: nothing was installed; add the release's main archive (and its -updates and -security) to the sources" >&2
+apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}" || {
+  echo "install-deps: apt-get install failed, for the reason it gives above; where it has no version of a package, add $release's main archive (and its -updates and -security) to the sources" >&2
   exit 1
-fi
-apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
+}

@@ -11,14 +11,8 @@ cmake --build --preset release -j"$(nproc)"
 
 program="$PWD/build/release/ardentis"
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-  cat >&2 <<EOF
-QX Ardentis is built, but there is no display here to show it on (neither
-DISPLAY nor WAYLAND_DISPLAY is set). Start it from a terminal of a desktop
-session, on this machine or on one that shows this machine's windows
-(ssh -X), with:
-  $program
-or run this script again from there.
-EOF
+  echo "QX Ardentis is built, but there is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+  echo "Start $program from a terminal of a desktop session (or ssh -X), or run this script again from there." >&2
   exit 1
 fi
 exec "$program"

@@ -2,7 +2,7 @@
 # Takes screenshots of the four windows on a virtual X display at scale 1 and
 # scale 2, into docs/screenshots/scale1 and docs/screenshots/scale2, and at
 # scale 1 under a dark desktop palette into docs/screenshots/dark. The
-# scale-1 and dark sets are the ones the README shows; the scale-2 set is for
+# scale-1 and dark sets are the ones the documents show; the scale-2 set is for
 # checking by eye that no text is cut off on a high-density screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -23,53 +23,39 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-names=()
-results=()
-times=()
-cpu=()
-started_all=$SECONDS
+declare -A result
+verdict=()
+failed=0
 clock="$(mktemp)"
 trap 'rm -f "$clock"' EXIT
 
 minutes() { printf '%d min %02d s' $(($1 / 60)) $(($1 % 60)); }
 # Processor time, user and system, that the commands run so far took, in
-# hundredths of a second in $cpu_now. `times` must run in this shell, not in a
-# subshell, to count this shell's children.
+# seconds in $cpu_now. `times` must run in this shell, not in a subshell, to
+# count this shell's children.
 cpu_seconds() {
   times >"$clock"
-  cpu_now="$(awk 'END { split($1 " " $2, t, /[ms]+/); printf "%d", (t[1] * 60 + t[2] + t[3] * 60 + t[4]) * 100 }' "$clock")"
+  cpu_now="$(awk 'END { split($1 " " $2, t, /[ms]+/); printf "%d", t[1] * 60 + t[2] + t[3] * 60 + t[4] }' "$clock")"
 }
 
 # stage NAME NEEDED-STAGE|- COMMAND...
 stage() {
-  local name="$1" needs="$2" status=0 started=$SECONDS started_cpu i
+  local name="$1" needs="$2" started=$SECONDS started_cpu
+  shift 2
   [[ -z "${ARDENTIS_STAGES:-}" || " $ARDENTIS_STAGES " == *" $name "* ]] || return 0
   cpu_seconds
   started_cpu=$cpu_now
-  shift 2
-  for i in "${!names[@]}"; do
-    if [[ "${names[i]}" == "$needs" && "${results[i]}" != passed ]]; then
-      echo "=== $name: skipped, as $needs did not pass"
-      names+=("$name")
-      results+=(skipped)
-      times+=(0)
-      cpu+=(0)
-      return
-    fi
-  done
-  echo "=== $name"
-  "$@" || status=$?
-  names+=("$name")
-  results+=("$( ((status == 0)) && echo passed || echo FAILED)")
-  times+=($((SECONDS - started)))
+  if [[ "${result[$needs]:-passed}" != passed ]]; then
+    echo "=== $name: skipped, as $needs did not pass"
+    result[$name]=skipped
+  else
+    echo "=== $name"
+    if "$@"; then result[$name]=passed; else result[$name]=FAILED; fi
+  fi
   cpu_seconds
-  cpu+=($((cpu_now - started_cpu)))
-}
-
-sanitizers() {
-  cmake --preset asan >/dev/null &&
-    cmake --build --preset asan -j"$(nproc)" &&
-    ctest --preset asan -j"$(nproc)"
+  verdict+=("$(printf '  %-11s %-8s %s   (processor: %s)' "$name" "${result[$name]}" \
+    "$(minutes $((SECONDS - started)))" "$(minutes $((cpu_now - started_cpu)))")")
+  [[ "${result[$name]}" == passed ]] || failed=$((failed + 1))
 }
 
 stage deps - bash scripts/install-deps.sh test
@@ -77,25 +63,21 @@ stage format deps bash scripts/check-format.sh
 stage build deps bash scripts/check-deb.sh build
 stage tests build ctest --preset pkg-deb -j"$(nproc)"
 stage package build bash scripts/check-deb.sh
-stage sanitizers deps sanitizers
+stage sanitizers deps bash -c 'cmake --preset asan >/dev/null && cmake --build --preset asan -j"$(nproc)" &&
+  ctest --preset asan -j"$(nproc)"'
 stage fuzzing deps bash scripts/fuzz.sh
 case "$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")" in
   12) stage debian-13 deps bash scripts/in-debian-root.sh trixie ;;
   13) stage debian-12 deps bash scripts/in-debian-root.sh bookworm ;;
 esac
 
-failed=0
 echo
 echo "=== verdict"
-for i in "${!names[@]}"; do
-  printf '  %-11s %-8s %s   (processor: %s)\n' "${names[i]}" "${results[i]}" "$(minutes "${times[i]}")" \
-    "$(minutes $((cpu[i] / 100)))"
-  [[ "${results[i]}" == passed ]] || failed=$((failed + 1))
-done
+printf '%s\n' "${verdict[@]}"
 cpu_seconds
-total="$(minutes $((SECONDS - started_all)))   (processor: $(minutes $((cpu_now / 100))))"
+total="$(minutes "$SECONDS")   (processor: $(minutes "$cpu_now"))"
 if ((failed)); then
-  printf '  %-11s %-8s %s; %d of %d stages did not pass\n' all FAILED "$total" "$failed" "${#names[@]}"
+  printf '  %-11s %-8s %s; %d of %d stages did not pass\n' all FAILED "$total" "$failed" "${#verdict[@]}"
   exit 1
 fi
 printf '  %-11s %-8s %s\n' all passed "$total"
