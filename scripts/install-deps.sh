@@ -58,10 +58,11 @@ test=(
   mmdebstrap
 )
 # The benchmarks: Google Benchmark, XCB for the start-up watcher, a virtual X
-# display and strace for the list of files a start opens.
+# display, strace for the list of files a start opens, and Python for the
+# statistics of bench/tuning.sh.
 bench=(
   libbenchmark-dev libxcb1-dev
-  xvfb xauth strace
+  xvfb xauth strace python3
 )
 # The screen-reader check: Orca, and openbox, under which Orca follows the
 # windows as on a desktop.
