@@ -30,3 +30,8 @@ median() {  # of column $2 of file $1
     sort -n -k"$2","$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END {
         if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
+
+# Drops the page cache when COLD=1 (as root), as after a reboot.
+cold() {
+    ((${COLD:-0} == 0)) || { sync && echo 3 >/proc/sys/vm/drop_caches; }
+}

@@ -52,7 +52,6 @@ source bench/starts.sh
 # One untimed start of each first: the libraries into the page cache.
 start_once "$bare" /dev/null
 start_once "$ardentis" /dev/null
-cold() { ((COLD == 0)) || { sync && echo 3 >/proc/sys/vm/drop_caches; }; }
 for ((i = 1; i <= RUNS; i++)); do
     cold
     start_once "$bare" "$scratch/bare.txt"

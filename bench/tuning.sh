@@ -7,9 +7,10 @@
 # window is mapped and of the peak memory, what the tuning saves with a 95%
 # confidence interval (bootstrap of the medians), and whether it earns its
 # place: a saving of at least 2 ms or 0.25 MiB whose interval lies wholly on
-# the side of a saving.
+# the side of a saving. With COLD=1 the page cache is dropped before every
+# start (root only), as after a reboot.
 #
-#   bash bench/tuning.sh WITH WITHOUT        # RUNS=60 SETTLE_MS=300
+#   bash bench/tuning.sh WITH WITHOUT        # RUNS=60 SETTLE_MS=300 COLD=0
 #   bash bench/tuning.sh abc123^ abc123      # what commit abc123 took out
 #
 # Run it on a machine not busy with other work.
@@ -18,6 +19,7 @@ cd "$(dirname "$0")/.."
 
 RUNS=${RUNS:-60}
 SETTLE_MS=${SETTLE_MS:-300}
+COLD=${COLD:-0}
 
 if [[ "${1:-}" != --measure ]]; then
     (($# == 2)) || { echo "usage: $0 WITH-REVISION WITHOUT-REVISION" >&2; exit 2; }
@@ -50,7 +52,9 @@ source bench/starts.sh
 start_once "$with" /dev/null  # the libraries into the page cache
 start_once "$without" /dev/null
 for ((i = 1; i <= RUNS; i++)); do
+    cold
     start_once "$with" "$scratch/with.txt"
+    cold
     start_once "$without" "$scratch/without.txt"
 done
 /usr/bin/python3 - "$scratch/with.txt" "$scratch/without.txt" "$4" "$5" "$RUNS" <<'EOF'
