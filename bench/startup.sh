@@ -37,8 +37,10 @@ if [[ "${1:-}" != --measure ]]; then
     cmake --build --preset bench -j"${JOBS:-$(nproc)}" --target ardentis bare_window map_watch >/dev/null
     priority=()
     nice -n -10 true 2>/dev/null && priority=(nice -n -10)
-    # One X server for every start, so its own start-up is never measured.
-    exec "${priority[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" --measure
+    # One X server for every start, so its own start-up is never measured; it
+    # does not reset when a killed start was its last client (-noreset), which
+    # would turn the next start away.
+    exec "${priority[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" bash "$0" --measure
 fi
 
 bare=$build/bench/bare_window

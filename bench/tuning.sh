@@ -38,7 +38,7 @@ if [[ "${1:-}" != --measure ]]; then
     done
     priority=()
     nice -n -10 true 2>/dev/null && priority=(nice -n -10)
-    exec "${priority[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    exec "${priority[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
         bash "$0" --measure "${programs[@]}" "$1" "$2"
 fi
 
