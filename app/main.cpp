@@ -11,12 +11,6 @@
 
 #include <cstdio>
 
-#ifdef ARDENTIS_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#include <future>
-#include <sys/resource.h>
-#endif
-
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <unistd.h>
@@ -54,22 +48,6 @@ void leaveOutUnusableScaleFactor()
     std::fprintf(stderr, "ardentis: QT_SCALE_FACTOR=%s ignored: not a number from 0.1 to 10\n", given.constData());
     qunsetenv("QT_SCALE_FACTOR");
 }
-
-#ifdef ARDENTIS_FONTCONFIG
-// Reading the font configuration is the longest step before the first text
-// can be drawn: on a second core, at a lower priority, it takes time the
-// start-up and the X server leave unused. It saves 11 ms of a start after a
-// reboot, 2 ms of one in the page cache (bench/RESULTS.md). Started once the
-// environment is settled: fontconfig reads it throughout, and setting a
-// variable beside a running getenv is undefined.
-std::future<void> readFontConfiguration()
-{
-    return std::async(std::launch::async, [] {
-        ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
-        FcInit();
-    });
-}
-#endif
 
 // The program's own ways, once the application object exists.
 void setUpApplication()
@@ -117,16 +95,8 @@ int main(int argc, char* argv[])
     // connection's reader) read no environment.
     if (!atBridgeSet)
         qunsetenv("NO_AT_BRIDGE");
-#ifdef ARDENTIS_FONTCONFIG
-    std::future<void> fontConfiguration = readFontConfiguration();
-#endif
     setUpApplication();
 
-#ifdef ARDENTIS_FONTCONFIG
-    // The first window's text needs it: a second, simultaneous read would do
-    // all the work again on this thread.
-    fontConfiguration.wait();
-#endif
     platform::OneCopyLock lock;
     shell::ProgramFlow flow;
     if (!flow.start(lock))
