@@ -56,15 +56,17 @@ fi
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 
 echo "== the code, into $root/root/ardentis"
-# The builds of the run before are kept, so that only what changed is built again.
+# The builds of the run before are kept (their configuration is reused), and
+# every file arrives as new (tar -m): a source older than a kept build but not
+# the one it was built from would be taken for built.
 mkdir -p "$root/root/ardentis"
 find "$root/root/ardentis" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   while IFS= read -r -d '' file; do
     [[ -e "$file" ]] && printf '%s\0' "$file" # not a file deleted and not yet committed
-  done < <(git ls-files -z --cached --others --exclude-standard) | tar --null -T - -cf - | tar -xf - -C "$root/root/ardentis"
+  done < <(git ls-files -z --cached --others --exclude-standard) | tar --null -T - -cf - | tar -xmf - -C "$root/root/ardentis"
 else
-  tar --exclude=./build -cf - . | tar -xf - -C "$root/root/ardentis"
+  tar --exclude=./build -cf - . | tar -xmf - -C "$root/root/ardentis"
 fi
 
 # /proc of the command's own processes, /sys and /dev of this machine, a /tmp
